@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+
+namespace Automata {
+namespace Random {
+
+// Largest value of draw(); probabilities are tested as draw() / 32767.0.
+constexpr int RandMax = 32767;
+
+// The process-wide generator, for models that draw on the GUI thread:
+// whole numbers 0 .. 32767 from the step x <- x * 214013 + 2531011.
+int draw();
+
+// lo + floor(draw() / 32767.0 * (hi - lo)): hi itself comes only when draw() is 32767.
+int rangedInt(int lo, int hi);
+
+// A draw as a probability in [0, 1].
+inline double uniform() { return draw() / static_cast<double>(RandMax); }
+
+// Seeds the process-wide generator and records the seed actually used. With a
+// seed override in force the requested value (0, the time, anything) is
+// replaced by a value derived from the override and the number of seeding
+// calls made so far, so every model of a run is reproducible and distinct.
+std::uint32_t seed(std::uint32_t requested);
+
+// The seed recorded by the last call of seed().
+std::uint32_t recordedSeed();
+
+// A seed for a model's own engines or keyed streams (Mersenne Twister,
+// per-worker streams): the requested value, or one derived from the override
+// as seed() does. Does not touch the process-wide generator.
+std::uint64_t seedValue(std::uint64_t requested);
+
+// A seed from the clock, for models that seed themselves with the time.
+std::uint32_t timeSeed();
+
+void setSeedOverride(std::uint64_t overrideSeed);
+void clearSeedOverride();
+bool hasSeedOverride();
+
+// Mixes a key of several words into one well-spread 64-bit value.
+std::uint64_t mix(std::initializer_list<std::uint64_t> key);
+
+// An independent 15-bit stream for work on worker threads, keyed by what the
+// work is (seed, member, step, column ...) and not by the thread doing it, so
+// results do not depend on how work is split.
+class Stream {
+public:
+    explicit Stream(std::initializer_list<std::uint64_t> key)
+        : state(static_cast<std::uint32_t>(mix(key)))
+    {
+    }
+
+    int draw()
+    {
+        state = state * 214013u + 2531011u;
+        return static_cast<int>((state >> 16) & 0x7FFF);
+    }
+
+    double uniform() { return draw() / static_cast<double>(RandMax); }
+
+    int rangedInt(int lo, int hi)
+    {
+        return lo + static_cast<int>(draw() / static_cast<double>(RandMax) * (hi - lo));
+    }
+
+private:
+    std::uint32_t state;
+};
+
+} // namespace Random
+} // namespace Automata

@@ -1,0 +1,101 @@
+#include "catalogue.h"
+
+#include <iterator>
+
+#include "interaction.h"
+
+namespace Input {
+
+namespace {
+
+const CatalogueEntry entries[] = {
+    {"Sand Automaton", nullptr},
+    {"Probabilistic Sand Automaton", nullptr},
+    {"1D Diffusion", nullptr},
+    {"1D Diffusion Analysis", nullptr},
+    {"FHP", nullptr},
+    {"FHP Deposition", nullptr},
+    {"Si Etch", nullptr},
+    {"2D Film Deposition", nullptr},
+    {"3D Film Deposition", nullptr},
+    {"Octree", nullptr},
+    {"Atomistic Simulator", nullptr},
+    {"Isotropic Atomistic Simulator", nullptr},
+    {"Simple Atomistic Simulator", nullptr},
+    {"DRIE Atomistic Simulator", nullptr},
+    {"Multi-Automata Etcher", nullptr},
+    {"CVD Binary 2D Automaton", nullptr},
+    {"Isotropic GA", nullptr},
+    {"Photolithographic Simulator", nullptr},
+    {"Multi FHP Automaton", nullptr},
+    {"2D Oxidation", nullptr},
+    {"2D Oxidation (Deal-Grove)", nullptr},
+    {"2D Variable Step Oxidation", nullptr},
+    {"2D Continuos Film Deposition (FTS)", nullptr},
+    {"2D Continuos Film Deposition (VTS)", nullptr},
+    {"Isotropic Film Deposition (Envelope)", nullptr},
+    {"Huygen's Source Film Deposition (Envelope)", nullptr},
+    {"Simple 3D Film Etch/Deposition", nullptr},
+    {"Isotropic (Envelope) 3D Film Etch/Deposition", nullptr},
+    {"Microfabrication automata", nullptr},
+    {"Annealing Rule", nullptr},
+    {"Linear Interpolation Rule (1D)", nullptr},
+    {"Cubic Interpolation Rule (1D)", nullptr},
+    {"Bilinear Interpolation Rule (2D)", nullptr},
+    {"2D Film Height Deposition", nullptr},
+    {"2D Film Distance Deposition", nullptr},
+    {"3D Film Distance Deposition", nullptr},
+    {"Variable Rectangular Neighborhood Interpolation", nullptr},
+    {"Anisotropic Huygens Deposition", nullptr},
+    {"Anisotropic Huygens Deposition 2", nullptr},
+    {"Anisotropic Huygens Deposition 3D", nullptr},
+    {"Al Etching", nullptr},
+    {"Ti Nanotubes", nullptr},
+    {"Diffusion", nullptr},
+    {"Ti Oxidation", nullptr},
+    {"Ti Anodization", nullptr},
+    {"Ti Oxidation and Etching", nullptr},
+};
+
+} // namespace
+
+int Catalogue::size()
+{
+    return static_cast<int>(std::size(entries));
+}
+
+const CatalogueEntry* Catalogue::entry(int index)
+{
+    if (index < 0 || index >= size())
+        return nullptr;
+    return &entries[index];
+}
+
+QStringList Catalogue::labels()
+{
+    QStringList list;
+    for (const CatalogueEntry& e : entries)
+        list.append(QString::fromUtf8(e.label));
+    return list;
+}
+
+int Catalogue::indexOf(const QString& label)
+{
+    return labels().indexOf(label);
+}
+
+Automata::Automaton* AutomatonFactory(int index, QWidget* parent)
+{
+    const CatalogueEntry* e = Catalogue::entry(index);
+    if (!e)
+        return nullptr;
+    if (!e->build) {
+        interaction().information(parent, QStringLiteral("Lithoscope"),
+                                  QStringLiteral("\"%1\" is not available in this version.")
+                                      .arg(QString::fromUtf8(e->label)));
+        return nullptr;
+    }
+    return e->build(parent);
+}
+
+} // namespace Input

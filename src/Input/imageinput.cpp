@@ -1,0 +1,42 @@
+#include "imageinput.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "interaction.h"
+
+namespace Input {
+
+QString ImageInput::examplesFolder()
+{
+    QStringList candidates;
+    if (QCoreApplication::instance()) {
+        const QString appDir = QCoreApplication::applicationDirPath();
+        candidates << appDir + QStringLiteral("/examples") << appDir + QStringLiteral("/../examples")
+                   << appDir + QStringLiteral("/../../examples");
+    }
+#ifdef LITHOSCOPE_SOURCE_DIR
+    candidates << QStringLiteral(LITHOSCOPE_SOURCE_DIR "/examples");
+#endif
+    for (const QString& candidate : candidates) {
+        const QFileInfo info(candidate);
+        if (info.isDir())
+            return info.canonicalFilePath();
+    }
+    return QDir::currentPath();
+}
+
+QString ImageInput::askImageName(QWidget* parent, const QString& folder, const QString& caption)
+{
+    return interaction().openFileName(parent, caption, folder, imageFilter());
+}
+
+QImage ImageInput::read(const QString& name)
+{
+    if (name.isEmpty())
+        return QImage();
+    return QImage(name);
+}
+
+} // namespace Input

@@ -1,0 +1,26 @@
+#include "interaction.h"
+
+#include "qtinteraction.h"
+
+namespace Input {
+
+namespace {
+Interaction* installed = nullptr;
+}
+
+Interaction::~Interaction() = default;
+
+Interaction& Interaction::current()
+{
+    if (installed)
+        return *installed;
+    static QtInteraction qtInteraction;
+    return qtInteraction;
+}
+
+void Interaction::install(Interaction* interaction)
+{
+    installed = interaction;
+}
+
+} // namespace Input

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+
+namespace Persistence {
+
+// Something whose current picture can be grabbed, such as the OpenGL view.
+class FrameSource {
+public:
+    virtual ~FrameSource() = default;
+    // The frame as shown, without alpha.
+    virtual QImage grabFrame() = 0;
+};
+
+} // namespace Persistence

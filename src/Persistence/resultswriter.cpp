@@ -1,0 +1,134 @@
+#include "resultswriter.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+#include "../Input/interaction.h"
+
+namespace Persistence {
+
+namespace {
+const char* const caption = "Save results";
+const char* const filter = "Text file (*.txt)";
+} // namespace
+
+ResultsWriter::ResultsWriter()
+{
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator);
+    stream.setLocale(c);
+}
+
+ResultsWriter::~ResultsWriter()
+{
+    close();
+}
+
+QDir& ResultsWriter::resultsFolder()
+{
+    static QDir folder = QDir::current();
+    return folder;
+}
+
+QString ResultsWriter::askName()
+{
+    const QString name = Input::interaction().saveFileName(
+        nullptr, QLatin1String(caption), resultsFolder().absolutePath(), QLatin1String(filter));
+    if (!name.isEmpty())
+        resultsFolder() = QFileInfo(name).absoluteDir();
+    return name;
+}
+
+bool ResultsWriter::askSeriesName()
+{
+    const QString name = askName();
+    if (name.isEmpty())
+        return false;
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0) {
+        baseName = name;
+        extension = QStringLiteral(".txt");
+    } else {
+        baseName = name.left(dot);
+        extension = name.mid(dot);
+    }
+    return true;
+}
+
+bool ResultsWriter::openNext()
+{
+    if (baseName.isEmpty() && !askSeriesName())
+        return false;
+    const QString name =
+        baseName + QStringLiteral("%1").arg(counter, 6, 10, QLatin1Char('0')) + extension;
+    ++counter;
+    return openFile(name);
+}
+
+bool ResultsWriter::openSingle()
+{
+    const QString name = askName();
+    if (name.isEmpty()) {
+        Input::interaction().warning(nullptr, QStringLiteral("File Error"),
+                                     QStringLiteral("Unable to create/overwrite selected file!"));
+        return false;
+    }
+    return openFile(name);
+}
+
+bool ResultsWriter::openFile(const QString& name)
+{
+    close();
+    fileName = name;
+    file.setFileName(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
+        Input::interaction().warning(nullptr, QStringLiteral("File Error"),
+                                     QStringLiteral("Unable to save to selected file!"));
+        return false;
+    }
+    stream.setDevice(&file);
+    open = true;
+    return true;
+}
+
+void ResultsWriter::write(const QString& text)
+{
+    if (open)
+        stream << text << separator;
+}
+
+void ResultsWriter::write(qint32 value)
+{
+    if (open)
+        stream << value << separator;
+}
+
+void ResultsWriter::write(quint32 value)
+{
+    if (open)
+        stream << value << separator;
+}
+
+void ResultsWriter::write(double value)
+{
+    if (open)
+        stream << value << separator;
+}
+
+void ResultsWriter::endLine()
+{
+    if (open)
+        stream << '\n';
+}
+
+void ResultsWriter::close()
+{
+    if (!open)
+        return;
+    stream.flush();
+    stream.setDevice(nullptr);
+    file.close();
+    open = false;
+}
+
+} // namespace Persistence

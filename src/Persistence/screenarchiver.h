@@ -1,0 +1,23 @@
+#pragma once
+
+#include "automatonarchiver.h"
+#include "framesource.h"
+
+namespace Persistence {
+
+// Saves what the view shows instead of the planes it is handed.
+class ScreenArchiver : public AutomatonArchiver {
+public:
+    explicit ScreenArchiver(FrameSource* view) : view(view) {}
+
+    void save(const unsigned char* red, const unsigned char* green, const unsigned char* blue,
+              int width, int height) override;
+    // The first call only asks for the series name; pictures start with the next.
+    void saveStep(const unsigned char* red, const unsigned char* green, const unsigned char* blue,
+                  int width, int height) override;
+
+private:
+    FrameSource* view;
+};
+
+} // namespace Persistence

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QMutex;
+
+namespace Automata {
+class Painter;
+}
+
+// The camera of the OpenGL view: rotation, zoom, pan, axis and the rendering switch.
+struct ViewCamera {
+    float scale = 1.0f;            // world units per screen pixel
+    float translateX = 0.0f;       // pan offset in world units
+    float translateY = 0.0f;
+    float translateZ = 0.0f;
+    float orientation[4] = {1.0f, 0.0f, 0.0f, 0.0f}; // unit quaternion (w, x, y, z)
+    bool showAxis = false;
+    bool renderingEnabled = true;
+
+    // Sets the orientation from absolute angles in degrees: qx * qy * qz.
+    void setAngles(double angleX, double angleY, double angleZ);
+};
+
+// The OpenGL state, projection, camera and painter call of one frame, shared by
+// the on-screen view and offscreen rendering so both draw the same picture.
+class ViewRenderer {
+public:
+    // The fixed state of a new context (shading, blending, depth, light 0).
+    static void initializeState();
+    // The drawing state restored whenever a painter is attached.
+    static void resetDrawingState();
+    // Viewport and orthographic projection: one world unit is 1/scale pixels,
+    // the origin in the middle.
+    static void setProjection(int width, int height, float scale);
+    // Clears and draws one frame. The painter (may be null) paints under
+    // painterMutex when one is given.
+    static void paintFrame(const ViewCamera& camera, Automata::Painter* painter,
+                           QMutex* painterMutex, int width, int height);
+    // Draws what a fresh view of width x height with this camera shows into an
+    // offscreen frame. Needs an OpenGL-capable display; on failure returns a
+    // null image and says why in error.
+    static QImage renderOffscreen(Automata::Painter* painter, const ViewCamera& camera, int width,
+                                  int height, QString* error = nullptr);
+};

@@ -1,0 +1,41 @@
+#include "testsupport.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+
+namespace TestSupport {
+
+QString examplePath(const QString& relative)
+{
+    return QStringLiteral(LITHOSCOPE_SOURCE_DIR "/examples/") + relative;
+}
+
+QString batchProgram()
+{
+    const QByteArray fromEnv = qgetenv("LITHOSCOPE_BATCH");
+    if (!fromEnv.isEmpty())
+        return QString::fromLocal8Bit(fromEnv);
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/lithoscope-batch");
+}
+
+BatchResult runBatch(const QStringList& arguments, const QString& workingFolder, int timeoutMs)
+{
+    QProcess process;
+    if (!workingFolder.isEmpty())
+        process.setWorkingDirectory(workingFolder);
+    process.start(batchProgram(), arguments);
+    BatchResult result;
+    if (!process.waitForStarted(10000))
+        return result;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+} // namespace TestSupport

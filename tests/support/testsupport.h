@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include "Input/scriptedinteraction.h"
+
+namespace TestSupport {
+
+// Installs a fresh scripted interaction for the lifetime of the scope.
+class ScriptedScope {
+public:
+    ScriptedScope() : previous(&Input::Interaction::current()) { Input::Interaction::install(&script); }
+    ~ScriptedScope() { Input::Interaction::install(previous); }
+    ScriptedScope(const ScriptedScope&) = delete;
+    ScriptedScope& operator=(const ScriptedScope&) = delete;
+
+    Input::ScriptedInteraction* operator->() { return &script; }
+    Input::ScriptedInteraction& get() { return script; }
+
+private:
+    Input::Interaction* previous;
+    Input::ScriptedInteraction script;
+};
+
+// Path of a file in the source tree's examples/ folder.
+QString examplePath(const QString& relative);
+
+// The lithoscope-batch program next to the test programs.
+QString batchProgram();
+
+struct BatchResult {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs lithoscope-batch with the arguments in the given working folder.
+BatchResult runBatch(const QStringList& arguments, const QString& workingFolder = QString(),
+                     int timeoutMs = 120000);
+
+} // namespace TestSupport
