@@ -1,9 +1,22 @@
 #pragma once
 
+#include <ostream>
+
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include "Input/scriptedinteraction.h"
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* out)
+{
+    *out << '[' << list.join(QStringLiteral(", ")).toStdString() << ']';
+}
 
 namespace TestSupport {
 

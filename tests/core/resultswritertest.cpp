@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include "Persistence/resultswriter.h"
+#include "testsupport.h"
+
+namespace {
+
+QString readAll(const QString& name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+// Restores the default locale after a test changes it.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale& locale) : previous(QLocale()) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(previous); }
+
+private:
+    QLocale previous;
+};
+
+} // namespace
+
+TEST(ResultsWriter, WritesValuesEachFollowedBySeparator)
+{
+    TestSupport::ScriptedScope script;
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("table.txt"));
+    script->queueSaveFile(name);
+    Persistence::ResultsWriter writer;
+    ASSERT_TRUE(writer.openSingle());
+    writer.write(QStringLiteral("Size"));
+    writer.write(qint32(-7));
+    writer.write(quint32(4000000000u));
+    writer.endLine();
+    writer.write(0.9);
+    writer.write(2000.0);
+    writer.write(1e-7);
+    writer.endLine();
+    writer.close();
+    EXPECT_EQ(readAll(name), QStringLiteral("Size;-7;4000000000;\n0.9;2000;1e-07;\n"));
+    EXPECT_EQ(script->fileDialogCaptions(), QStringList{QStringLiteral("Save results")});
+}
+
+TEST(ResultsWriter, NumbersDoNotFollowACommaLocale)
+{
+    LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+    TestSupport::ScriptedScope script;
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("table.txt"));
+    script->queueSaveFile(name);
+    Persistence::ResultsWriter writer;
+    ASSERT_TRUE(writer.openSingle());
+    writer.write(0.9);
+    writer.write(qint32(2000));
+    writer.write(1234.5);
+    writer.close();
+    EXPECT_EQ(readAll(name), QStringLiteral("0.9;2000;1234.5;"));
+}
+
+TEST(ResultsWriter, SeriesCountsFromOneWithSixDigits)
+{
+    TestSupport::ScriptedScope script;
+    QTemporaryDir dir;
+    script->queueSaveFile(dir.filePath(QStringLiteral("base.dat")));
+    Persistence::ResultsWriter writer;
+    ASSERT_TRUE(writer.openNext());
+    EXPECT_EQ(writer.currentFileName(), dir.filePath(QStringLiteral("base000001.dat")));
+    writer.write(1.5);
+    ASSERT_TRUE(writer.openNext());
+    EXPECT_EQ(writer.currentFileName(), dir.filePath(QStringLiteral("base000002.dat")));
+    writer.close();
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("base000001.dat"))), QStringLiteral("1.5;"));
+    EXPECT_EQ(script->fileDialogCaptions().size(), 1);
+}
+
+TEST(ResultsWriter, NameWithoutDotGetsTxt)
+{
+    TestSupport::ScriptedScope script;
+    QTemporaryDir dir;
+    script->queueSaveFile(dir.filePath(QStringLiteral("series")));
+    Persistence::ResultsWriter writer;
+    ASSERT_TRUE(writer.askSeriesName());
+    ASSERT_TRUE(writer.openNext());
+    EXPECT_EQ(writer.currentFileName(), dir.filePath(QStringLiteral("series000001.txt")));
+}
+
+TEST(ResultsWriter, FailuresShowFileErrorAndLeaveTheWriterClosed)
+{
+    TestSupport::ScriptedScope script;
+    Persistence::ResultsWriter writer;
+    EXPECT_FALSE(writer.openSingle()); // cancelled
+    script->queueSaveFile(QStringLiteral("/nonexistent-folder/x/out.txt"));
+    EXPECT_FALSE(writer.openSingle());
+    EXPECT_FALSE(writer.isOpen());
+    writer.write(1.0); // writing to a closed writer does nothing
+    writer.endLine();
+    ASSERT_EQ(script->messages().size(), 2);
+    EXPECT_EQ(script->messages()[0].title, QStringLiteral("File Error"));
+    EXPECT_EQ(script->messages()[0].text, QStringLiteral("Unable to create/overwrite selected file!"));
+    EXPECT_EQ(script->messages()[1].title, QStringLiteral("File Error"));
+    EXPECT_EQ(script->messages()[1].text, QStringLiteral("Unable to save to selected file!"));
+    // A cancelled series name leaves no series and no message.
+    EXPECT_FALSE(writer.askSeriesName());
+    EXPECT_FALSE(writer.openNext());
+    EXPECT_EQ(script->messages().size(), 2);
+}
