@@ -3,14 +3,18 @@
 #include <iterator>
 
 #include "interaction.h"
+#include "loader2d.h"
+#include "probabilisticsandautomatonloader.h"
+#include "sandautomatonloader.h"
+#include "../Automata/Interpolation/annealingrulemooreneighborhood.h"
 
 namespace Input {
 
 namespace {
 
 const CatalogueEntry entries[] = {
-    {"Sand Automaton", nullptr},
-    {"Probabilistic Sand Automaton", nullptr},
+    {"Sand Automaton", buildWith<SandAutomatonLoader>},
+    {"Probabilistic Sand Automaton", buildWith<ProbabilisticSandAutomatonLoader>},
     {"1D Diffusion", nullptr},
     {"1D Diffusion Analysis", nullptr},
     {"FHP", nullptr},
@@ -38,7 +42,9 @@ const CatalogueEntry entries[] = {
     {"Simple 3D Film Etch/Deposition", nullptr},
     {"Isotropic (Envelope) 3D Film Etch/Deposition", nullptr},
     {"Microfabrication automata", nullptr},
-    {"Annealing Rule", nullptr},
+    {"Annealing Rule", [](QWidget* parent) -> Automata::Automaton* {
+         return Loader2D<bool, Automata::Interpolation::AnnealingRuleMooreNeighborhood>(parent, true).load();
+     }},
     {"Linear Interpolation Rule (1D)", nullptr},
     {"Cubic Interpolation Rule (1D)", nullptr},
     {"Bilinear Interpolation Rule (2D)", nullptr},
