@@ -2,10 +2,13 @@
 
 #include <iterator>
 
+#include "dealgroveoxidation2dloader.h"
 #include "interaction.h"
 #include "loader2d.h"
+#include "oxidation2dloader.h"
 #include "probabilisticsandautomatonloader.h"
 #include "sandautomatonloader.h"
+#include "vtsoxidationloader.h"
 #include "../Automata/Interpolation/annealingrulemooreneighborhood.h"
 
 namespace Input {
@@ -32,9 +35,9 @@ const CatalogueEntry entries[] = {
     {"Isotropic GA", nullptr},
     {"Photolithographic Simulator", nullptr},
     {"Multi FHP Automaton", nullptr},
-    {"2D Oxidation", nullptr},
-    {"2D Oxidation (Deal-Grove)", nullptr},
-    {"2D Variable Step Oxidation", nullptr},
+    {"2D Oxidation", buildWith<Oxidation2DLoader>},
+    {"2D Oxidation (Deal-Grove)", buildWith<DealGroveOxidation2DLoader>},
+    {"2D Variable Step Oxidation", buildWith<VtsOxidationLoader>},
     {"2D Continuos Film Deposition (FTS)", nullptr},
     {"2D Continuos Film Deposition (VTS)", nullptr},
     {"Isotropic Film Deposition (Envelope)", nullptr},

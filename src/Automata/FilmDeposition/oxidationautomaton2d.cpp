@@ -1,0 +1,89 @@
+#include "oxidationautomaton2d.h"
+
+#include <algorithm>
+
+#include "../painter2d.h"
+
+namespace Automata {
+namespace FilmDeposition {
+
+namespace {
+
+const float maskColor[3] = {1.0f, 0.0f, 0.0f};
+const float siliconColor[3] = {0.75f, 0.75f, 0.75f};
+const float oxideColor[3] = {0.25f, 0.25f, 0.5f};
+const float ambientColor[3] = {1.0f, 1.0f, 1.0f};
+
+} // namespace
+
+OxidationAutomaton2D::OxidationAutomaton2D(int width, int height, const FilmCell* initialCells,
+                                           float growthRate, float cellSize, float timeStep,
+                                           float lateralSpeedup)
+    : Automaton2D<FilmCell>(width, height),
+      rate(growthRate / (cellSize / timeStep)),
+      growthRate(growthRate),
+      vtsLateralFactor(1.25f),
+      elapsedTime(0.0f),
+      timeStep(timeStep),
+      cellSize(cellSize),
+      lateralSpeedup(lateralSpeedup)
+{
+    std::copy(initialCells, initialCells + cellCount(), cells);
+    painter = new Painter2D<FilmCell>(this);
+}
+
+OxidationAutomaton2D::~OxidationAutomaton2D()
+{
+    delete painter;
+}
+
+void OxidationAutomaton2D::step()
+{
+    advanceFixedStep();
+}
+
+void OxidationAutomaton2D::advanceFixedStep()
+{
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            updateCell(x, y);
+    swapCells();
+    elapsedTime += timeStep;
+}
+
+void OxidationAutomaton2D::save()
+{
+}
+
+void OxidationAutomaton2D::setSaveAll(bool saveAll, int interval)
+{
+    (void)interval;
+    this->saveAll = saveAll;
+}
+
+double OxidationAutomaton2D::getTime()
+{
+    return static_cast<double>(elapsedTime);
+}
+
+std::string OxidationAutomaton2D::getTimeInfo()
+{
+    return " hours";
+}
+
+const float* OxidationAutomaton2D::getColor(const FilmCell& cell)
+{
+    switch (cell.type) {
+    case Film:
+        return maskColor;
+    case Silicon:
+        return siliconColor;
+    case Oxide:
+        return oxideColor;
+    default:
+        return ambientColor;
+    }
+}
+
+} // namespace FilmDeposition
+} // namespace Automata

@@ -1,0 +1,44 @@
+#include "dealgroveoxidation2dloader.h"
+
+#include "Automata/FilmDeposition/dealgroveoxidation2d.h"
+#include "Ui/dealgroveoxidationoptionsdialog.h"
+#include "oxidation2dloader.h"
+
+namespace Input {
+
+using Automata::FilmDeposition::FilmCell;
+
+DealGroveOxidation2DLoader::DealGroveOxidation2DLoader(QWidget* parent)
+    : ImageLoader<FilmCell>(parent)
+{
+    if (!readImage(&Oxidation2DLoader::cellFromPixel))
+        return;
+    Ui::DealGroveOxidationOptionsDialog dialog(parent);
+    if (interaction().exec(&dialog) != QDialog::Accepted) {
+        delete[] cells;
+        cells = nullptr;
+        return;
+    }
+    growthRate = static_cast<float>(dialog.growthRate());
+    cellSize = static_cast<float>(dialog.cellSize());
+    stepDuration = static_cast<float>(dialog.stepDuration());
+    lateralSpeedup = static_cast<float>(dialog.lateralSpeedup());
+    temperature = static_cast<float>(dialog.temperature());
+    initialTime = static_cast<float>(dialog.initialTime());
+    linearActivationEnergy = static_cast<float>(dialog.linearActivationEnergy());
+    linearPrefactor = static_cast<float>(dialog.a0());
+    parabolicActivationEnergy = static_cast<float>(dialog.parabolicActivationEnergy());
+    parabolicPrefactor = static_cast<float>(dialog.b0());
+}
+
+Automata::Automaton* DealGroveOxidation2DLoader::load()
+{
+    if (!cells)
+        return nullptr;
+    return new Automata::FilmDeposition::DealGroveOxidation2D(
+        width, height, cells, growthRate, cellSize, stepDuration, lateralSpeedup, temperature,
+        initialTime, linearActivationEnergy, linearPrefactor, parabolicActivationEnergy,
+        parabolicPrefactor);
+}
+
+} // namespace Input

@@ -1,0 +1,48 @@
+#include "oxidation2dloader.h"
+
+#include "Automata/FilmDeposition/oxidationautomaton2d.h"
+#include "Ui/oxidationoptionsdialog.h"
+
+namespace Input {
+
+using Automata::FilmDeposition::FilmCell;
+
+FilmCell Oxidation2DLoader::cellFromPixel(QRgb pixel)
+{
+    using namespace Automata::FilmDeposition;
+    FilmDepositionCell type = Empty;
+    if (ImageInput::isRgb(pixel, 255, 0, 0))
+        type = Film;
+    else if (ImageInput::isRgb(pixel, 192, 192, 192))
+        type = Silicon;
+    else if (ImageInput::isRgb(pixel, 0, 0, 255))
+        type = Oxide;
+    return FilmCell(type, 1.0f, 0);
+}
+
+Oxidation2DLoader::Oxidation2DLoader(QWidget* parent) : ImageLoader<FilmCell>(parent)
+{
+    if (!readImage(&Oxidation2DLoader::cellFromPixel))
+        return;
+    Ui::OxidationOptionsDialog dialog(parent);
+    if (interaction().exec(&dialog) != QDialog::Accepted) {
+        delete[] cells;
+        cells = nullptr;
+        return;
+    }
+    growthRate = static_cast<float>(dialog.growthRate());
+    cellSize = static_cast<float>(dialog.cellSize());
+    stepDuration = static_cast<float>(dialog.stepDuration());
+    lateralSpeedup = static_cast<float>(dialog.lateralSpeedup());
+}
+
+Automata::Automaton* Oxidation2DLoader::load()
+{
+    if (!cells)
+        return nullptr;
+    return new Automata::FilmDeposition::OxidationAutomaton2D(width, height, cells, growthRate,
+                                                              cellSize, stepDuration,
+                                                              lateralSpeedup);
+}
+
+} // namespace Input
