@@ -1,12 +1,11 @@
 #include <QApplication>
-#include <QLabel>
+
+#include "mainwindow.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Lithoscope"));
-    placeholder.setWindowTitle(QStringLiteral("Lithoscope"));
-    placeholder.resize(800, 600);
-    placeholder.show();
+    MainWindow window;
+    window.show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
 #include <QString>
 
@@ -39,6 +40,10 @@ public:
     // it deletes the model the forms act on.
     virtual void showForm(QWidget* form) = 0;
     virtual void closeForms() = 0;
+    // The modeless forms still open, oldest first. The shell notes them before
+    // a load, so that a new model replacing the old one closes only the old
+    // model's forms.
+    virtual QList<QWidget*> openForms() const { return {}; }
 
     // Whether a question that was answered unusably may be asked again. A user
     // can always be asked again; a script that has run out of answers cannot,

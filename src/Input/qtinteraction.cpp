@@ -50,6 +50,15 @@ void QtInteraction::showForm(QWidget* form)
     form->show();
 }
 
+QList<QWidget*> QtInteraction::openForms() const
+{
+    QList<QWidget*> open;
+    for (const QPointer<QWidget>& form : forms)
+        if (form)
+            open.append(form.data());
+    return open;
+}
+
 void QtInteraction::closeForms()
 {
     for (const QPointer<QWidget>& form : forms)

@@ -24,6 +24,7 @@ public:
     int exec(QDialog* dialog) override;
     void showForm(QWidget* form) override;
     void closeForms() override;
+    QList<QWidget*> openForms() const override;
     bool mayAskAgain() override { return true; }
 
 private:

@@ -67,7 +67,7 @@ public:
     // Captions of the file dialogs asked so far, with the folder they opened in.
     const QStringList& fileDialogCaptions() const { return fileCaptions; }
     const QStringList& fileDialogFolders() const { return fileFolders; }
-    QList<QWidget*> openForms() const;
+    QList<QWidget*> openForms() const override;
 
     // Settings that matched no widget so far, as NAME=VALUE.
     QStringList unusedSettings() const;
