@@ -4,10 +4,13 @@
 
 #include "dealgroveoxidation2dloader.h"
 #include "interaction.h"
+#include "interpolationloader.h"
 #include "loader2d.h"
 #include "oxidation2dloader.h"
 #include "probabilisticsandautomatonloader.h"
 #include "sandautomatonloader.h"
+#include "simplediffusionanalyzerloader.h"
+#include "simplediffusionloader.h"
 #include "vtsoxidationloader.h"
 #include "../Automata/Interpolation/annealingrulemooreneighborhood.h"
 
@@ -18,8 +21,8 @@ namespace {
 const CatalogueEntry entries[] = {
     {"Sand Automaton", buildWith<SandAutomatonLoader>},
     {"Probabilistic Sand Automaton", buildWith<ProbabilisticSandAutomatonLoader>},
-    {"1D Diffusion", nullptr},
-    {"1D Diffusion Analysis", nullptr},
+    {"1D Diffusion", buildWith<SimpleDiffusionLoader>},
+    {"1D Diffusion Analysis", buildWith<SimpleDiffusionAnalyzerLoader>},
     {"FHP", nullptr},
     {"FHP Deposition", nullptr},
     {"Si Etch", nullptr},
@@ -48,8 +51,10 @@ const CatalogueEntry entries[] = {
     {"Annealing Rule", [](QWidget* parent) -> Automata::Automaton* {
          return Loader2D<bool, Automata::Interpolation::AnnealingRuleMooreNeighborhood>(parent, true).load();
      }},
-    {"Linear Interpolation Rule (1D)", nullptr},
-    {"Cubic Interpolation Rule (1D)", nullptr},
+    {"Linear Interpolation Rule (1D)",
+     [](QWidget* parent) { return InterpolationLoader(parent, 0).loadSingleDimension(); }},
+    {"Cubic Interpolation Rule (1D)",
+     [](QWidget* parent) { return InterpolationLoader(parent, 1).loadSingleDimension(); }},
     {"Bilinear Interpolation Rule (2D)", nullptr},
     {"2D Film Height Deposition", nullptr},
     {"2D Film Distance Deposition", nullptr},
