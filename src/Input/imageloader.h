@@ -23,12 +23,12 @@ protected:
 
     // Asks for an image and converts each pixel with convert(QRgb). When no
     // image can be read (also after a cancelled dialog) the parentless warning
-    // "Could not open input file!" is shown and cells stays null.
+    // "Could not open input file!" is shown and cells stays null. The dialog
+    // opens in folder, by default the bundled examples.
     template <typename Convert>
-    bool readImage(Convert convert)
+    bool readImage(Convert convert, const QString& folder = ImageInput::examplesFolder())
     {
-        const QImage image = ImageInput::read(
-            ImageInput::askImageName(parent, ImageInput::examplesFolder()));
+        const QImage image = ImageInput::read(ImageInput::askImageName(parent, folder));
         if (image.isNull()) {
             interaction().warning(nullptr, QString(), QStringLiteral("Could not open input file!"));
             return false;

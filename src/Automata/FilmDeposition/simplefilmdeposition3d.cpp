@@ -1,0 +1,138 @@
+#include "simplefilmdeposition3d.h"
+
+#include <algorithm>
+
+#include "columnbands.h"
+#include "simplefilmdeposition3dpainter.h"
+
+namespace Automata {
+namespace FilmDeposition {
+
+namespace {
+
+inline unsigned char isSolid(const FilmCell& cell)
+{
+    return cell.type == Substrate || cell.type == Film;
+}
+
+} // namespace
+
+SimpleFilmDeposition3D::SimpleFilmDeposition3D(int width, int height, int depth,
+                                               const FilmCell* initial)
+    : Automaton3D<FilmCell>(width, height, depth), nearAlongZ(cellCount()),
+      nearAlongYZ(cellCount())
+{
+    std::copy(initial, initial + cellCount(), cells);
+    std::copy(initial, initial + cellCount(), nextCells);
+    film = CellSurface::open(width, height, depth, cells, FilmCell::filmReference());
+    substrate = CellSurface::open(width, height, depth, cells, FilmCell::substrateReference());
+    painter = new SimpleFilmDeposition3DPainter(this);
+}
+
+SimpleFilmDeposition3D::~SimpleFilmDeposition3D()
+{
+    delete painter;
+}
+
+void SimpleFilmDeposition3D::step()
+{
+    const int h = height;
+    const int d = depth;
+    const std::size_t slab = static_cast<std::size_t>(h) * d;
+    const FilmCell* current = cells;
+    FilmCell* next = nextCells;
+    unsigned char* alongZ = nearAlongZ.data();
+    unsigned char* alongYZ = nearAlongYZ.data();
+
+    // The 26-neighbourhood test is a 3 x 3 x 3 dilation, done one axis at a
+    // time; everything beyond the volume counts as not solid. Both first
+    // passes stay within one x slab, so a band does them together.
+    ColumnBands::run(width, [=](int begin, int end) {
+        for (int x = begin; x < end; ++x) {
+            const std::size_t base = static_cast<std::size_t>(x) * slab;
+            for (int y = 0; y < h; ++y) {
+                const FilmCell* column = current + base + static_cast<std::size_t>(y) * d;
+                unsigned char* mark = alongZ + base + static_cast<std::size_t>(y) * d;
+                unsigned char below = 0;
+                unsigned char here = isSolid(column[0]);
+                for (int z = 0; z < d; ++z) {
+                    const unsigned char above = z + 1 < d ? isSolid(column[z + 1]) : 0;
+                    mark[z] = below | here | above;
+                    below = here;
+                    here = above;
+                }
+            }
+            for (int y = 0; y < h; ++y) {
+                const unsigned char* middle = alongZ + base + static_cast<std::size_t>(y) * d;
+                const unsigned char* front = y > 0 ? middle - d : middle;
+                const unsigned char* back = y + 1 < h ? middle + d : middle;
+                unsigned char* mark = alongYZ + base + static_cast<std::size_t>(y) * d;
+                for (int z = 0; z < d; ++z)
+                    mark[z] = front[z] | middle[z] | back[z];
+            }
+        }
+    });
+    ColumnBands::run(width, [=](int begin, int end) {
+        const int w = width;
+        for (int x = begin; x < end; ++x) {
+            const std::size_t base = static_cast<std::size_t>(x) * slab;
+            const unsigned char* middle = alongYZ + base;
+            const unsigned char* left = x > 0 ? middle - slab : middle;
+            const unsigned char* right = x + 1 < w ? middle + slab : middle;
+            const FilmCell* from = current + base;
+            FilmCell* to = next + base;
+            for (std::size_t i = 0; i < slab; ++i) {
+                // Copied whole so value and stamp stay defined.
+                FilmCell cell = from[i];
+                if (!isSolid(cell))
+                    cell.type = (left[i] | middle[i] | right[i]) ? Film : Empty;
+                to[i] = cell;
+            }
+        }
+    });
+
+    swapCells();
+    fresh = false;
+}
+
+void SimpleFilmDeposition3D::save()
+{
+}
+
+void SimpleFilmDeposition3D::setSaveAll(bool saveAll, int interval)
+{
+    (void)interval;
+    this->saveAll = saveAll;
+}
+
+const float* SimpleFilmDeposition3D::getColor(const FilmCell& cell)
+{
+    return filmDepositionColor(cell.type);
+}
+
+void SimpleFilmDeposition3D::regenerateSurfaces()
+{
+    film = CellSurface::closed(width, height, depth, cells, FilmCell::filmReference(),
+                               FilmCell::outsideCell());
+    substrate = CellSurface::closed(width, height, depth, cells, FilmCell::substrateReference(),
+                                    FilmCell::outsideCell());
+    fresh = true;
+}
+
+CellSurface SimpleFilmDeposition3D::filmSurface()
+{
+    return film;
+}
+
+CellSurface SimpleFilmDeposition3D::substrateSurface()
+{
+    return substrate;
+}
+
+bool SimpleFilmDeposition3D::surfacesFresh()
+{
+    return fresh;
+}
+
+} // namespace FilmDeposition
+} // namespace Automata

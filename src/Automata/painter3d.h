@@ -1,0 +1,75 @@
+#pragma once
+
+#include <vector>
+
+#include <qopengl.h>
+
+#include "automaton3d.h"
+#include "painter.h"
+#include "FilmDeposition/cellsurface.h"
+
+namespace Automata {
+
+// Draws a volume as lit triangle surfaces on white, one surface per listed
+// cell value, each in that value's colour. Cmp decides which voxels a value's
+// surface encloses. The surfaces are kept between frames and rebuilt only by
+// update(), which the owning model calls after each step.
+template <typename T, typename Cmp>
+class Painter3D : public Painter {
+public:
+    Painter3D(Automaton3D<T>* automaton, const std::vector<T>& types)
+        : Painter(automaton), volume(automaton), types(types)
+    {
+        surfaces.reserve(this->types.size());
+        for (const T& type : this->types)
+            surfaces.push_back(extract(type));
+    }
+
+    void update()
+    {
+        for (std::size_t i = 0; i < types.size(); ++i)
+            surfaces[i] = extract(types[i]);
+    }
+
+    void paint() override
+    {
+        glPushAttrib(GL_ALL_ATTRIB_BITS);
+        glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glShadeModel(GL_SMOOTH);
+        glEnable(GL_LIGHTING);
+        glEnable(GL_LIGHT0);
+        glEnable(GL_COLOR_MATERIAL);
+        for (std::size_t i = 0; i < surfaces.size(); ++i) {
+            glColor3fv(volume->getColor(types[i]));
+            glBegin(GL_TRIANGLES);
+            for (const FilmDeposition::SurfaceTriangle& triangle : surfaces[i].getTriangles()) {
+                for (const FilmDeposition::SurfaceTriangle::Vertex& vertex : triangle.vertices) {
+                    glNormal3fv(vertex.normal);
+                    glVertex3fv(vertex.position);
+                }
+            }
+            glEnd();
+        }
+        glPopAttrib();
+    }
+
+    int getWidth() override { return volume->getWidth(); }
+    int getHeight() override { return volume->getDepth(); }
+
+    const std::vector<FilmDeposition::CellSurface>& getSurfaces() const { return surfaces; }
+    const std::vector<T>& getTypes() const { return types; }
+
+private:
+    FilmDeposition::CellSurface extract(const T& type)
+    {
+        return FilmDeposition::CellSurface::open<Cmp>(volume->getWidth(), volume->getHeight(),
+                                                      volume->getDepth(), volume->getCells(), type);
+    }
+
+    Automaton3D<T>* volume;
+    std::vector<FilmDeposition::CellSurface> surfaces;
+    std::vector<T> types;
+};
+
+} // namespace Automata

@@ -1,0 +1,69 @@
+#include "simplefilmdeposition3dloader.h"
+
+#include <algorithm>
+
+#include "../Automata/FilmDeposition/simplefilmdeposition3d.h"
+#include "../Ui/simplefilmdeposition3doptionsform.h"
+#include "imageinput.h"
+#include "interaction.h"
+
+namespace Input {
+
+using Automata::FilmDeposition::FilmCell;
+
+SimpleFilmDeposition3DLoader::SimpleFilmDeposition3DLoader(QWidget* parent, int mode)
+    : parent(parent), mode(mode)
+{
+    const QImage image =
+        ImageInput::read(ImageInput::askImageName(parent, ImageInput::examplesFolder()));
+    if (image.isNull()) {
+        interaction().warning(nullptr, QString(), QStringLiteral("Could not open input file!"));
+        return;
+    }
+    width = image.width();
+    height = image.height();
+    cells = heightMapVolume(image, depth);
+}
+
+SimpleFilmDeposition3DLoader::~SimpleFilmDeposition3DLoader()
+{
+    delete[] cells;
+}
+
+FilmCell* SimpleFilmDeposition3DLoader::heightMapVolume(const QImage& image, int& depth)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_ARGB32);
+    const int w = rgb.width();
+    const int h = rgb.height();
+    int tallest = 1;
+    for (int y = 0; y < h; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            tallest = std::max(tallest, qRed(line[x]));
+    }
+    depth = 2 * tallest;
+    FilmCell* volume = new FilmCell[static_cast<std::size_t>(w) * h * depth];
+    for (int y = 0; y < h; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const int columnHeight = qRed(line[x]);
+            FilmCell* column = volume + (static_cast<std::size_t>(x) * h + y) * depth;
+            for (int z = 0; z < depth; ++z)
+                column[z].type = z < columnHeight ? Automata::FilmDeposition::Substrate
+                                                  : Automata::FilmDeposition::Empty;
+        }
+    }
+    return volume;
+}
+
+Automata::Automaton* SimpleFilmDeposition3DLoader::load()
+{
+    if (!cells || mode != 1)
+        return nullptr;
+    auto* model =
+        new Automata::FilmDeposition::SimpleFilmDeposition3D(width, height, depth, cells);
+    interaction().showForm(new Ui::SimpleFilmDeposition3DOptionsForm(model, parent));
+    return model;
+}
+
+} // namespace Input
