@@ -2,6 +2,10 @@
 
 #include <iterator>
 
+#include "binaryisotropicfilmdepositionloader.h"
+#include "cvdloader.h"
+#include "simplefilmdeposition2dloader.h"
+#include "simplefilmdeposition3dloader.h"
 #include "dealgroveoxidation2dloader.h"
 #include "interaction.h"
 #include "interpolationloader.h"
@@ -26,16 +30,16 @@ const CatalogueEntry entries[] = {
     {"FHP", nullptr},
     {"FHP Deposition", nullptr},
     {"Si Etch", nullptr},
-    {"2D Film Deposition", nullptr},
-    {"3D Film Deposition", nullptr},
+    {"2D Film Deposition", buildWith<SimpleFilmDeposition2DLoader>},
+    {"3D Film Deposition", buildVariant<SimpleFilmDeposition3DLoader, 1>},
     {"Octree", nullptr},
     {"Atomistic Simulator", nullptr},
     {"Isotropic Atomistic Simulator", nullptr},
     {"Simple Atomistic Simulator", nullptr},
     {"DRIE Atomistic Simulator", nullptr},
     {"Multi-Automata Etcher", nullptr},
-    {"CVD Binary 2D Automaton", nullptr},
-    {"Isotropic GA", nullptr},
+    {"CVD Binary 2D Automaton", buildWith<CvdLoader>},
+    {"Isotropic GA", buildWith<BinaryIsotropicFilmDepositionLoader>},
     {"Photolithographic Simulator", nullptr},
     {"Multi FHP Automaton", nullptr},
     {"2D Oxidation", buildWith<Oxidation2DLoader>},
