@@ -1,0 +1,295 @@
+#include "batchrun.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QThreadPool>
+
+#include "Automata/automaton.h"
+#include "Automata/random.h"
+#include "Input/catalogue.h"
+#include "Input/scriptedinteraction.h"
+#include "Input/widgetscript.h"
+#include "console.h"
+#include "dialogdescriber.h"
+#include "progressdisplay.h"
+#include "viewrenderer.h"
+
+namespace Batch {
+
+BatchRun::BatchRun(const BatchOptions& options) : options(options)
+{
+    for (const StepAction& action : options.actions) {
+        if (action.setting.value == Input::WidgetScript::clickValue())
+            lastClickStep = qMax(lastClickStep, action.step);
+    }
+}
+
+BatchRun::~BatchRun() = default;
+
+QString BatchRun::statusLine(Automata::Automaton* model)
+{
+    return QStringLiteral("Current time: ") + QString::number(model->getTime(), 'g', 6) +
+           QString::fromStdString(model->getTimeInfo());
+}
+
+int BatchRun::execute()
+{
+    Input::ScriptedInteraction script;
+    script.onMessage = [this](const Input::ScriptedInteraction::Message& message) {
+        if (progress)
+            progress->clear();
+        Console::error(message.title.isEmpty() ? message.text
+                                               : message.title + QStringLiteral(": ") + message.text);
+    };
+    if (options.describe) {
+        script.onDialog = [](QWidget* dialog) {
+            for (const QString& line : DialogDescriber::describe(dialog))
+                Console::out(line);
+        };
+    }
+    for (const QString& input : options.inputs)
+        script.queueOpenFile(input);
+    for (const WidgetSetting& setting : options.settings)
+        script.addSetting(setting.name, setting.value);
+    script.rejectNextDialog(options.reject);
+
+    if (options.hasSeed)
+        Automata::Random::setSeedOverride(options.seed);
+    if (options.threads > 0)
+        QThreadPool::globalInstance()->setMaxThreadCount(options.threads);
+
+    Input::Interaction& previous = Input::Interaction::current();
+    Input::Interaction::install(&script);
+    const int code = buildAndRun(script);
+    // Forms act on the model, so they go first, as in the main window.
+    script.closeForms();
+    delete model;
+    model = nullptr;
+    Input::Interaction::install(&previous);
+    return code;
+}
+
+int BatchRun::buildAndRun(Input::ScriptedInteraction& script)
+{
+    model = Input::AutomatonFactory(options.modelIndex, nullptr);
+    int code = checkSettingErrors(script);
+    if (code != ExitOk)
+        return code;
+    if (!model)
+        return ExitNoModel;
+    if (lastClickStep < 0 || options.describe) {
+        code = checkUnused(script);
+        if (code != ExitOk)
+            return code;
+    }
+    if (options.describe)
+        return ExitOk;
+
+    // A new model starts with Save All off and the current interval, as in the main window.
+    model->setSaveAll(false, options.interval);
+    if (!options.saveAllFile.isEmpty()) {
+        script.queueSaveFile(options.saveAllFile);
+        model->setSaveAll(true, options.interval);
+    }
+
+    code = runSteps(script);
+    if (code != ExitOk)
+        return code;
+
+    Console::out(statusLine(model));
+    if (options.bench)
+        printBench();
+
+    if (!options.saveAllFile.isEmpty() && script.unusedSaveFiles() > 0) {
+        Console::reason(QStringLiteral("note: Save All of this model asked for no file name; "
+                                       "no series was written"));
+        dropUnusedSaveNames(script);
+    }
+    if (!options.saveFile.isEmpty()) {
+        code = saveState(script);
+        if (code != ExitOk)
+            return code;
+    }
+    if (!options.viewFile.isEmpty())
+        return drawView();
+    return ExitOk;
+}
+
+int BatchRun::runSteps(Input::ScriptedInteraction& script)
+{
+    ProgressDisplay display(!options.quiet, options.steps);
+    progress = &display;
+    int code = ExitOk;
+    for (int done = 0;; ++done) {
+        code = applyActions(script, done);
+        if (code != ExitOk)
+            break;
+        if (done == options.steps)
+            break;
+        QElapsedTimer timer;
+        timer.start();
+        model->step();
+        stepNanoseconds += timer.nsecsElapsed();
+        if (script.questionRepeated()) {
+            display.clear();
+            Console::reason(QStringLiteral("the series name %1 was not accepted and the question "
+                                           "would repeat forever (a name needs .png, .jpg or .bmp)")
+                                .arg(options.saveAllFile));
+            code = ExitOutput;
+            break;
+        }
+        if (options.statusEvery > 0 && (done + 1) % options.statusEvery == 0) {
+            display.clear();
+            Console::out(statusLine(model));
+        }
+        display.update(done + 1);
+    }
+    display.clear();
+    progress = nullptr;
+    return code;
+}
+
+int BatchRun::applyActions(Input::ScriptedInteraction& script, int stepsDone)
+{
+    for (const StepAction& action : options.actions) {
+        if (action.step != stepsDone)
+            continue;
+        QString error;
+        const Input::WidgetScript::Result result =
+            script.setFormWidget(action.setting.name, action.setting.value, &error);
+        if (result == Input::WidgetScript::Result::NotFound) {
+            Console::reason(QStringLiteral("--at %1: no open form has a widget named '%2'")
+                                .arg(action.step)
+                                .arg(action.setting.name));
+            return ExitUsage;
+        }
+        if (result == Input::WidgetScript::Result::BadValue) {
+            Console::reason(QStringLiteral("--at %1: %2").arg(action.step).arg(error));
+            return ExitUsage;
+        }
+        // A pressed button may have run a dialog of its own.
+        const int code = checkSettingErrors(script);
+        if (code != ExitOk)
+            return code;
+    }
+    if (stepsDone == lastClickStep)
+        return checkUnused(script);
+    return ExitOk;
+}
+
+int BatchRun::checkSettingErrors(const Input::ScriptedInteraction& script) const
+{
+    if (script.settingErrors().isEmpty())
+        return ExitOk;
+    Console::reason(script.settingErrors().first());
+    return ExitUsage;
+}
+
+int BatchRun::checkUnused(const Input::ScriptedInteraction& script) const
+{
+    const QStringList unused = script.unusedSettings();
+    if (!unused.isEmpty()) {
+        const QString setting = unused.first();
+        Console::reason(QStringLiteral("no dialog had a widget named '%1' (--set %2)")
+                            .arg(setting.section(QLatin1Char('='), 0, 0), setting));
+        return ExitUsage;
+    }
+    const int unusedInputs = script.unusedOpenFiles();
+    if (unusedInputs > 0) {
+        const QString input = options.inputs.at(options.inputs.size() - unusedInputs);
+        Console::reason(QStringLiteral("--input %1 was not asked for").arg(input));
+        return ExitUsage;
+    }
+    return ExitOk;
+}
+
+void BatchRun::dropUnusedSaveNames(Input::ScriptedInteraction& script)
+{
+    while (script.unusedSaveFiles() > 0)
+        script.saveFileName(nullptr, QString(), QString(), QString());
+}
+
+int BatchRun::saveState(Input::ScriptedInteraction& script)
+{
+    const QString file = options.saveFile;
+    // An older file of that name is kept aside, so that "written" means written
+    // by this save and the old file survives a save that fails.
+    QString kept;
+    if (QFileInfo::exists(file)) {
+        kept = file + QStringLiteral(".previous");
+        QFile::remove(kept);
+        if (!QFile::rename(file, kept))
+            kept.clear();
+    }
+    const QDateTime before = QFileInfo(file).lastModified();
+    const bool existedBefore = QFileInfo::exists(file);
+
+    dropUnusedSaveNames(script);
+    script.queueSaveFile(file);
+    model->save();
+    const bool asked = script.unusedSaveFiles() == 0;
+    dropUnusedSaveNames(script);
+    const QFileInfo after(file);
+    const bool written = after.exists() && (!existedBefore || after.lastModified() != before);
+
+    if (!written && !kept.isEmpty()) {
+        QFile::remove(file);
+        QFile::rename(kept, file);
+    } else if (!kept.isEmpty()) {
+        QFile::remove(kept);
+    }
+    if (script.questionRepeated()) {
+        Console::reason(QStringLiteral("the file name %1 was not accepted and the question would "
+                                       "repeat forever").arg(file));
+        return ExitOutput;
+    }
+    if (!asked) {
+        Console::reason(QStringLiteral("note: Save of this model asks for no file name; "
+                                       "nothing was written to %1").arg(file));
+        return ExitOk;
+    }
+    if (!written) {
+        Console::reason(QStringLiteral("Save did not write %1").arg(file));
+        return ExitOutput;
+    }
+    return ExitOk;
+}
+
+int BatchRun::drawView()
+{
+    ViewCamera camera;
+    camera.scale = 1.0f;
+    camera.setAngles(options.viewAngles[0], options.viewAngles[1], options.viewAngles[2]);
+    QString error;
+    const QImage image = ViewRenderer::renderOffscreen(model->getPainter(), camera,
+                                                       options.viewSize.width(),
+                                                       options.viewSize.height(), &error);
+    if (image.isNull()) {
+        Console::reason(QStringLiteral("could not draw the view: %1")
+                            .arg(error.isEmpty() ? QStringLiteral("no OpenGL frame") : error));
+        return ExitOutput;
+    }
+    if (!image.save(options.viewFile)) {
+        Console::reason(QStringLiteral("could not write the view picture %1").arg(options.viewFile));
+        return ExitOutput;
+    }
+    return ExitOk;
+}
+
+void BatchRun::printBench() const
+{
+    const double seconds = stepNanoseconds / 1e9;
+    const long long sites = model->getSiteCount();
+    const double stepsPerSecond = seconds > 0.0 ? options.steps / seconds : 0.0;
+    const double mlups = stepsPerSecond * static_cast<double>(sites) / 1e6;
+    Console::out(QStringLiteral("bench: steps=%1 seconds=%2 steps_per_second=%3 sites=%4 mlups=%5")
+                     .arg(options.steps)
+                     .arg(QString::number(seconds, 'f', 6))
+                     .arg(QString::number(stepsPerSecond, 'g', 6))
+                     .arg(sites)
+                     .arg(QString::number(mlups, 'g', 6)));
+}
+
+} // namespace Batch
