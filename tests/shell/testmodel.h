@@ -1,0 +1,74 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Automata/automaton2d.h"
+#include "Automata/painter2d.h"
+
+namespace ShellTest {
+
+// Cells are colour indices: 0 black, 1 white, 2 red.
+class TestModel : public Automata::Automaton2D<int> {
+public:
+    TestModel(int width, int height, int fill = 1) : Automaton2D<int>(width, height)
+    {
+        for (std::size_t i = 0; i < cellCount(); ++i)
+            cells[i] = fill;
+        painter = new RecordingPainter(this);
+        ++alive;
+    }
+    ~TestModel() override
+    {
+        delete painter;
+        --alive;
+    }
+
+    void step() override
+    {
+        ++steps;
+        if (insideStep)
+            insideStep();
+        ++finishedSteps;
+    }
+    void save() override { ++saves; }
+    void setSaveAll(bool on, int interval) override
+    {
+        Automaton2D<int>::setSaveAll(on, interval);
+        saveAllCalls.push_back({on, interval});
+    }
+    double getTime() override { return finishedSteps; }
+    std::string getTimeInfo() override { return " steps"; }
+    const float* getColor(const int& cell) override { return palette[cell]; }
+
+    void setCell(int x, int y, int value) { cells[index(x, y)] = value; }
+
+    // The number of steps finished at each paint.
+    std::vector<int> paintedAt;
+    int steps = 0;
+    int finishedSteps = 0;
+    int saves = 0;
+    std::vector<std::pair<bool, int>> saveAllCalls;
+    std::function<void()> insideStep;
+
+    static inline int alive = 0;
+
+private:
+    class RecordingPainter : public Automata::Painter2D<int> {
+    public:
+        explicit RecordingPainter(TestModel* model) : Painter2D<int>(model), model(model) {}
+        void paint() override
+        {
+            model->paintedAt.push_back(model->finishedSteps);
+            Painter2D<int>::paint();
+        }
+
+    private:
+        TestModel* model;
+    };
+
+    float palette[3][3] = {{0.0f, 0.0f, 0.0f}, {1.0f, 1.0f, 1.0f}, {1.0f, 0.0f, 0.0f}};
+};
+
+} // namespace ShellTest
