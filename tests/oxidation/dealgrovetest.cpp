@@ -64,21 +64,6 @@ TEST(DealGroveOxidation, FirstStepRunsAtTheDialogRateLaterStepsFollowTheLaw)
     EXPECT_EQ(model.getTimeInfo(), " hours");
 }
 
-TEST(DealGroveOxidation, HotterFurnaceGrowsFaster)
-{
-    CrossSection section({"O", "S"});
-    LawParameters cool;
-    LawParameters hot;
-    hot.temperature = 1273.0;
-    auto coolModel = make(section, cool);
-    auto hotModel = make(section, hot);
-    coolModel.step();
-    hotModel.step();
-    const double expected = dealGrove(hot, 0.01) * 0.01 / 0.001;
-    EXPECT_NEAR(hotModel.getRate(), expected, expected * 1e-4);
-    EXPECT_GT(hotModel.getRate(), 10 * coolModel.getRate());
-}
-
 TEST(DealGroveOxidation, WithoutParabolicPrefactorItKeepsTheDialogRate)
 {
     CrossSection section({"O", "S"});
