@@ -7,9 +7,12 @@
 #include "simplefilmdeposition2dloader.h"
 #include "simplefilmdeposition3dloader.h"
 #include "dealgroveoxidation2dloader.h"
+#include "fhpdepositionloader.h"
+#include "fhploader.h"
 #include "interaction.h"
 #include "interpolationloader.h"
 #include "loader2d.h"
+#include "multifhpautomatonloader.h"
 #include "oxidation2dloader.h"
 #include "probabilisticsandautomatonloader.h"
 #include "sandautomatonloader.h"
@@ -27,8 +30,8 @@ const CatalogueEntry entries[] = {
     {"Probabilistic Sand Automaton", buildWith<ProbabilisticSandAutomatonLoader>},
     {"1D Diffusion", buildWith<SimpleDiffusionLoader>},
     {"1D Diffusion Analysis", buildWith<SimpleDiffusionAnalyzerLoader>},
-    {"FHP", nullptr},
-    {"FHP Deposition", nullptr},
+    {"FHP", buildWith<FhpLoader>},
+    {"FHP Deposition", buildWith<FhpDepositionLoader>},
     {"Si Etch", nullptr},
     {"2D Film Deposition", buildWith<SimpleFilmDeposition2DLoader>},
     {"3D Film Deposition", buildVariant<SimpleFilmDeposition3DLoader, 1>},
@@ -41,7 +44,7 @@ const CatalogueEntry entries[] = {
     {"CVD Binary 2D Automaton", buildWith<CvdLoader>},
     {"Isotropic GA", buildWith<BinaryIsotropicFilmDepositionLoader>},
     {"Photolithographic Simulator", nullptr},
-    {"Multi FHP Automaton", nullptr},
+    {"Multi FHP Automaton", buildWith<MultiFhpAutomatonLoader>},
     {"2D Oxidation", buildWith<Oxidation2DLoader>},
     {"2D Oxidation (Deal-Grove)", buildWith<DealGroveOxidation2DLoader>},
     {"2D Variable Step Oxidation", buildWith<VtsOxidationLoader>},

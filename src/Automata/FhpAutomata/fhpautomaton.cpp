@@ -1,0 +1,176 @@
+#include "fhpautomaton.h"
+
+#include <algorithm>
+
+#include "../../Persistence/automatonarchiver.h"
+#include "../painter2d.h"
+#include "../workers.h"
+#include "columnbands.h"
+
+namespace Automata {
+namespace FhpAutomata {
+
+namespace {
+
+using B = FhpCell;
+
+// The head-on pairs and what a collision turns them into, for r = 0 and r != 0.
+constexpr unsigned eastWest = B::EastBit | B::WestBit;
+constexpr unsigned northWestSouthEast = B::NorthWestBit | B::SouthEastBit;
+constexpr unsigned northEastSouthWest = B::NorthEastBit | B::SouthWestBit;
+constexpr std::uint64_t headOnConfigurations =
+    (1ull << eastWest) | (1ull << northWestSouthEast) | (1ull << northEastSouthWest);
+
+unsigned turnedPair(unsigned pair, bool firstWay)
+{
+    if (pair == eastWest)
+        return firstWay ? northWestSouthEast : northEastSouthWest;
+    if (pair == northWestSouthEast)
+        return firstWay ? eastWest : northEastSouthWest;
+    return firstWay ? northWestSouthEast : eastWest;
+}
+
+const float substrateColor[3] = {0.0f, 0.5f, 0.0f};
+const float depositColor[3] = {0.5f, 0.5f, 0.0f};
+const float obstacleColor[3] = {1.0f, 0.0f, 0.0f};
+const float sourceColor[3] = {1.0f, 1.0f, 0.0f};
+const float fluidColors[7][3] = {
+    {1.0f, 1.0f, 1.0f},    {0.83f, 0.83f, 0.83f}, {0.67f, 0.67f, 0.67f}, {0.5f, 0.5f, 0.5f},
+    {0.33f, 0.33f, 0.33f}, {0.17f, 0.17f, 0.17f}, {0.0f, 0.0f, 0.0f},
+};
+
+} // namespace
+
+FhpAutomaton::FhpAutomaton(int width, int height, const FhpCell* initial, int member)
+    : Automaton2D<FhpCell>(width, height),
+      red(cellCount()),
+      green(cellCount()),
+      blue(cellCount()),
+      outsideColumn(static_cast<std::size_t>(std::max(height, 0))),
+      streamSeed(Random::seed(0)),
+      member(member)
+{
+    std::copy(initial, initial + cellCount(), cells);
+    painter = new Painter2D<FhpCell>(this);
+    archiver = new Persistence::AutomatonArchiver;
+}
+
+FhpAutomaton::~FhpAutomaton()
+{
+    delete painter;
+    delete archiver;
+}
+
+void FhpAutomaton::step()
+{
+    ++stepCount;
+    collide();
+    ColumnBands::run(ColumnBands::split(width, workerCount()),
+                     [this](int from, int to) { propagateColumns(from, to); });
+    swapCells();
+    if (saveAll) {
+        exportImage(red.data(), green.data(), blue.data());
+        archiver->saveStep(red.data(), green.data(), blue.data(), width, height);
+    }
+}
+
+void FhpAutomaton::save()
+{
+    exportImage(red.data(), green.data(), blue.data());
+    archiver->save(red.data(), green.data(), blue.data(), width, height);
+}
+
+void FhpAutomaton::setSaveAll(bool saveAll, int)
+{
+    this->saveAll = saveAll;
+}
+
+double FhpAutomaton::getTime()
+{
+    return stepCount;
+}
+
+std::string FhpAutomaton::getTimeInfo()
+{
+    return " steps";
+}
+
+const float* FhpAutomaton::getColor(const FhpCell& cell)
+{
+    if (cell.isSubstrate())
+        return substrateColor;
+    if (cell.isDeposit())
+        return depositColor;
+    if (cell.isObstacle())
+        return obstacleColor;
+    if (cell.isSource())
+        return sourceColor;
+    return fluidColors[cell.particleCount()];
+}
+
+unsigned char FhpAutomaton::greyOf(unsigned particles)
+{
+    const int eastward = FhpCell::particleCount(particles & (B::EastBit | B::NorthEastBit | B::SouthEastBit));
+    const int westward = FhpCell::particleCount(particles & (B::WestBit | B::NorthWestBit | B::SouthWestBit));
+    return static_cast<unsigned char>(255 - 42 * eastward - 43 * westward);
+}
+
+void FhpAutomaton::exportImage(unsigned char* r, unsigned char* g, unsigned char* b)
+{
+    const std::size_t count = cellCount();
+    for (std::size_t i = 0; i < count; ++i) {
+        const FhpCell& cell = cells[i];
+        if (cell.isObstacle()) {
+            r[i] = 255;
+            g[i] = 0;
+            b[i] = 0;
+        } else if (cell.isSource()) {
+            r[i] = 255;
+            g[i] = 0;
+            b[i] = 255;
+        } else {
+            r[i] = g[i] = b[i] = greyOf(cell.particles());
+        }
+    }
+}
+
+void FhpAutomaton::collide()
+{
+    const std::size_t count = cellCount();
+    for (std::size_t i = 0; i < count; ++i) {
+        FhpCell& cell = cells[i];
+        const unsigned bits = cell.getBits();
+        if (!((headOnConfigurations >> (bits & B::ChannelBits)) & 1u) || (bits & B::ObstacleBit))
+            continue;
+        const bool firstWay = Random::rangedInt(0, 2) == 0;
+        cell.setParticles(turnedPair(bits & B::ChannelBits, firstWay));
+    }
+}
+
+unsigned FhpAutomaton::bounceFromObstacle(const Neighbours& n)
+{
+    unsigned caught = 0;
+    if (!n.nw->isObstacle() && (n.nw->getBits() & B::SouthEastBit))
+        caught |= B::NorthEastBit;
+    if (!n.ne->isObstacle() && (n.ne->getBits() & B::SouthWestBit))
+        caught |= B::NorthWestBit;
+    if (!n.w->isObstacle() && (n.w->getBits() & B::EastBit))
+        caught |= B::WestBit;
+    if (!n.e->isObstacle() && (n.e->getBits() & B::WestBit))
+        caught |= B::EastBit;
+    if (!n.sw->isObstacle() && (n.sw->getBits() & B::NorthEastBit))
+        caught |= B::SouthEastBit;
+    if (!n.se->isObstacle() && (n.se->getBits() & B::NorthWestBit))
+        caught |= B::SouthWestBit;
+    return caught;
+}
+
+void FhpAutomaton::propagateColumns(int from, int to)
+{
+    streamColumns(from, to, [](const FhpCell& site, const Neighbours& n, int, Random::Stream& stream) {
+        return streamSite(site, n, stream);
+    });
+}
+
+} // namespace FhpAutomata
+} // namespace Automata
