@@ -20,6 +20,8 @@ GLwidget::GLwidget(QWidget* mainWindow, Automata::Painter* painter)
     surfaceFormat.setProfile(QSurfaceFormat::CompatibilityProfile);
     surfaceFormat.setDepthBufferSize(24);
     setFormat(surfaceFormat);
+    // A frame drawn on request stays in the framebuffer until Qt shows it.
+    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
 
     if (painter) {
         viewWidth = painter->getWidth();
@@ -80,7 +82,17 @@ void GLwidget::setViewAngle(double angleX, double angleY, double angleZ)
 
 void GLwidget::updateGL()
 {
-    repaint();
+    // Qt only schedules a widget paint; the main window needs the frame of the
+    // step just made, so it is drawn now and merely shown later.
+    if (!isValid() || !isVisible()) {
+        update();
+        return;
+    }
+    makeCurrent();
+    drawFrame();
+    doneCurrent();
+    frameReady = true;
+    update();
 }
 
 QImage GLwidget::grabFrame()
@@ -90,10 +102,12 @@ QImage GLwidget::grabFrame()
         return ViewRenderer::renderOffscreen(painter, camera, pixelWidth(), pixelHeight());
     }
     makeCurrent();
-    paintGL();
+    drawFrame();
     glFinish();
     const QImage frame = ViewRenderer::readFrame(pixelWidth(), pixelHeight());
     doneCurrent();
+    frameReady = true;
+    update();
     return frame;
 }
 
@@ -141,11 +155,21 @@ void GLwidget::initializeGL()
 
 void GLwidget::resizeGL(int, int)
 {
+    frameReady = false;
     // Qt passes the size in logical pixels; one lattice cell is one device pixel.
     ViewRenderer::setProjection(pixelWidth(), pixelHeight(), camera.scale);
 }
 
 void GLwidget::paintGL()
+{
+    if (frameReady) {
+        frameReady = false;
+        return;
+    }
+    drawFrame();
+}
+
+void GLwidget::drawFrame()
 {
     // The projection follows the zoom, so it is set for every frame.
     ViewRenderer::setProjection(pixelWidth(), pixelHeight(), camera.scale);

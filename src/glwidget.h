@@ -57,6 +57,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void drawFrame();
     int pixelWidth() const;
     int pixelHeight() const;
     void panBy(int axis, int direction);
@@ -69,4 +70,7 @@ private:
     float dragStart[3] = {1.0f, 0.0f, 0.0f};
     float dragCurrent[3] = {1.0f, 0.0f, 0.0f};
     QPointer<QShortcut> shortcuts[6];
+    // The framebuffer already holds the current frame, drawn by updateGL or
+    // grabFrame; Qt's next paint only has to show it.
+    bool frameReady = false;
 };
