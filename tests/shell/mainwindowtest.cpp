@@ -440,3 +440,42 @@ TEST(MainWindow, CloseAsksAndAnAcceptedCloseEndsTheRun)
     drainEvents();
     EXPECT_EQ(model->steps, atClose);
 }
+
+TEST(MainWindow, RunArrivingDuringTheSaveDialogWaitsAndGoesOn)
+{
+    TestSupport::ScriptedScope script;
+    MainWindow window;
+    auto* model = new TestModel(4, 4);
+    loadModel(window, model);
+    startRun(script, window, 5);
+    QCoreApplication::processEvents();
+    const int beforeSave = model->steps;
+    int stepsDuringSave = -1;
+    model->insideSave = [&] {
+        drainEvents(5);
+        stepsDuringSave = model->steps - beforeSave;
+    };
+    action(window, "actionSave")->trigger();
+    EXPECT_EQ(stepsDuringSave, 0);
+    drainEvents();
+    EXPECT_EQ(model->steps, 5);
+}
+
+namespace {
+// Keeps the model time every model starts with.
+class PlainTimeModel : public TestModel {
+public:
+    PlainTimeModel() : TestModel(2, 2) {}
+    double getTime() override { return Automata::Automaton::getTime(); }
+    std::string getTimeInfo() override { return Automata::Automaton::getTimeInfo(); }
+};
+} // namespace
+
+TEST(MainWindow, StatusShowsZeroForTheDefaultTime)
+{
+    TestSupport::ScriptedScope script;
+    MainWindow window;
+    loadModel(window, new PlainTimeModel);
+    action(window, "actionRunStep")->trigger();
+    EXPECT_EQ(window.statusBar()->currentMessage(), QStringLiteral("Current time: 0"));
+}

@@ -32,7 +32,12 @@ public:
             insideStep();
         ++finishedSteps;
     }
-    void save() override { ++saves; }
+    void save() override
+    {
+        ++saves;
+        if (insideSave)
+            insideSave();
+    }
     void setSaveAll(bool on, int interval) override
     {
         Automaton2D<int>::setSaveAll(on, interval);
@@ -51,6 +56,7 @@ public:
     int saves = 0;
     std::vector<std::pair<bool, int>> saveAllCalls;
     std::function<void()> insideStep;
+    std::function<void()> insideSave;
 
     static inline int alive = 0;
 
