@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Writes shear.png: a closed box (red walls) filled with gas, one site in
-three full. Black = full site, red = obstacle, white = empty."""
+"""Writes shear.png: a channel between red side walls, open at the top and
+bottom, where reservoir rows (dark magenta, level 77 / 255) keep the gas
+supplied; one site in four starts full. Black = full site, red = obstacle,
+magenta shade = reservoir, white = empty."""
 import struct
 import zlib
 from pathlib import Path
 
-WIDTH, HEIGHT = 120, 80
+WIDTH, HEIGHT = 240, 160
 
 
 def write_png(path, width, height, pixel):
@@ -18,9 +20,11 @@ def write_png(path, width, height, pixel):
 
 
 def pixel(x, y):
-    if x < 2 or y < 2 or x >= WIDTH - 2 or y >= HEIGHT - 2:
+    if x < 2 or x >= WIDTH - 2:
         return (255, 0, 0)
-    if (x * 5 + y * 3) % 3 == 0:
+    if y == 0 or y == HEIGHT - 1:
+        return (77, 0, 77)
+    if (x * 5 + y * 3) % 4 == 0:
         return (0, 0, 0)
     return (255, 255, 255)
 
