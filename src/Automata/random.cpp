@@ -31,6 +31,16 @@ int draw()
     return static_cast<int>((generatorState >> 16) & 0x7FFF);
 }
 
+void drawInto(int* values, std::size_t count)
+{
+    std::uint32_t state = generatorState;
+    for (std::size_t i = 0; i < count; ++i) {
+        state = state * 214013u + 2531011u;
+        values[i] = static_cast<int>((state >> 16) & 0x7FFF);
+    }
+    generatorState = state;
+}
+
 int rangedInt(int lo, int hi)
 {
     return lo + static_cast<int>(draw() / static_cast<double>(RandMax) * (hi - lo));

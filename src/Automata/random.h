@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 
@@ -12,6 +13,10 @@ constexpr int RandMax = 32767;
 // The process-wide generator, for models that draw on the GUI thread:
 // whole numbers 0 .. 32767 from the step x <- x * 214013 + 2531011.
 int draw();
+
+// The next count draws of the process-wide generator, the same numbers as
+// count calls of draw(), for loops that draw once per site.
+void drawInto(int* values, std::size_t count);
 
 // lo + floor(draw() / 32767.0 * (hi - lo)): hi itself comes only when draw() is 32767.
 int rangedInt(int lo, int hi);

@@ -46,6 +46,10 @@ public:
         return rightMovers[site] == Particle || leftMovers[site] == Particle;
     }
 
+    // The number of draws d with probability > d / 32767: a site swaps its
+    // channels when its draw is below this.
+    static int swapThreshold(double probability);
+
 protected:
     // Moves and swaps the particles of one step.
     void advance();
