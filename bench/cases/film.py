@@ -1,0 +1,64 @@
+#!/usr/bin/env python3
+"""Writes the benchmark inputs of the film deposition models into the folder
+given as the only argument:
+
+film-1024.png       a 1024 x 1024 cross-section: substrate (red) over the
+                    lower quarter with a row of trenches, empty (white) above
+heightmap-256.png   a 256 x 256 height map whose red values (1 to 64) make a
+                    256 x 256 x 128 volume: a base with pillars and pits
+
+Standard library only; the inputs are fixed, the same on every machine.
+"""
+import os
+import struct
+import sys
+import zlib
+
+
+def png(width, height, rows):
+    raw = b"".join(b"\x00" + row for row in rows)
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(raw, 6)) + chunk(b"IEND", b""))
+
+
+def cross_section(size):
+    surface = 3 * size // 4
+    rows = []
+    for y in range(size):
+        row = bytearray(b"\xff" * (3 * size))
+        for x in range(size):
+            in_trench = (x // 32) % 4 == 1 and y < surface + 160
+            if y >= surface and not in_trench:
+                row[3 * x:3 * x + 3] = b"\xff\x00\x00"
+        rows.append(bytes(row))
+    return rows
+
+
+def height_map(size):
+    rows = []
+    for y in range(size):
+        row = bytearray(3 * size)
+        for x in range(size):
+            height = 16
+            if (x // 32) % 2 == 0 and (y // 32) % 2 == 0:
+                height = 64
+            elif (x // 32) % 2 == 1 and (y // 32) % 2 == 1:
+                height = 1
+            row[3 * x] = height
+        rows.append(bytes(row))
+    return rows
+
+
+if __name__ == "__main__":
+    folder = sys.argv[1]
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "film-1024.png"), "wb") as out:
+        out.write(png(1024, 1024, cross_section(1024)))
+    with open(os.path.join(folder, "heightmap-256.png"), "wb") as out:
+        out.write(png(256, 256, height_map(256)))
