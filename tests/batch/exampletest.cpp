@@ -5,6 +5,28 @@
 
 #include "Input/catalogue.h"
 
+namespace {
+
+QString recipeText(const QString& folder)
+{
+    QFile recipe(TestSupport::examplePath(folder + QStringLiteral("/recipe")));
+    if (!recipe.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    return QString::fromUtf8(recipe.readAll());
+}
+
+// A short run of the example: few steps, unless the recipe acts on a form
+// after a given step, which a shorter run would not reach.
+QStringList shortRun(int index, const QString& recipe)
+{
+    QStringList arguments{QString::number(index), QStringLiteral("--example")};
+    if (!recipe.contains(QStringLiteral("--at ")))
+        arguments << QStringLiteral("--steps") << QStringLiteral("3");
+    return arguments;
+}
+
+} // namespace
+
 // Every example folder belongs to a catalogue entry.
 TEST_F(BatchTest, ExampleFoldersAreNamedAfterCatalogueLabels)
 {
@@ -30,8 +52,9 @@ TEST_F(BatchTest, EveryBuiltExampleRunsAndProducesItsOutput)
             continue;
         ++ran;
         const QString out = path(QStringLiteral("example-%1.png").arg(index));
+        const QStringList arguments = shortRun(index, recipeText(slug(label(index))));
         const TestSupport::BatchResult result =
-            run({QString::number(index), "--example", "--steps", "3", "--save", out, "--quiet"});
+            run(arguments + QStringList{"--save", out, "--quiet"});
         ASSERT_EQ(result.exitCode, 0) << label(index).toStdString() << "\n" << result.err.toStdString();
         EXPECT_TRUE(result.out.contains(QStringLiteral("Current time: "))) << label(index).toStdString();
         if (QFile::exists(out))
@@ -39,11 +62,52 @@ TEST_F(BatchTest, EveryBuiltExampleRunsAndProducesItsOutput)
         EXPECT_TRUE(result.err.contains(QStringLiteral("note:"))) << label(index).toStdString();
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             continue;
-        const TestSupport::BatchResult view = run({QString::number(index), "--example", "--steps", "3",
-                                                   "--view", out, "--view-size", "160x120", "--quiet"});
+        const TestSupport::BatchResult view =
+            run(arguments + QStringList{"--view", out, "--view-size", "160x120", "--quiet"});
         EXPECT_EQ(view.exitCode, 0) << label(index).toStdString() << "\n" << view.err.toStdString();
         EXPECT_EQ(QImage(out).size(), QSize(160, 120)) << label(index).toStdString();
     }
     if (ran == 0)
+        GTEST_SKIP() << "no entry with an example yet";
+}
+
+// For every built entry with an example: where building opens a file dialog
+// by itself (not through a button of an option dialog), cancelling it builds
+// nothing; and a --set naming no widget stops the run before it
+// starts.
+TEST_F(BatchTest, EveryBuiltEntryRefusesCancelledInputsAndUnknownWidgets)
+{
+    int checked = 0;
+    for (int index = 0; index < Input::Catalogue::size(); ++index) {
+        if (!built(index) || !hasExample(index))
+            continue;
+        ++checked;
+        const std::string name = label(index).toStdString();
+        const QString folder = slug(label(index));
+        QStringList recipe = recipeText(folder).split(QLatin1Char('\n'));
+        const bool asksByButton = recipe.join(QLatin1Char('\n')).contains(QStringLiteral("=click"));
+        for (QString& line : recipe) {
+            if (asksByButton)
+                break;
+            if (line.trimmed().startsWith(QStringLiteral("--input "))) {
+                line = QStringLiteral("--input ''");
+                const QString cancelling = path(folder + QStringLiteral("-cancelled"));
+                QFile file(cancelling);
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
+                file.write(recipe.join(QLatin1Char('\n')).toUtf8());
+                file.close();
+                const TestSupport::BatchResult cancelled =
+                    run({QString::number(index), "--recipe", cancelling});
+                EXPECT_EQ(cancelled.exitCode, 3) << name << "\n" << cancelled.err.toStdString();
+                EXPECT_FALSE(cancelled.out.contains(QStringLiteral("Current time"))) << name;
+                break;
+            }
+        }
+        const TestSupport::BatchResult unknown =
+            run(shortRun(index, recipeText(folder)) + QStringList{"--set", "noSuchWidgetAnywhere=1"});
+        EXPECT_EQ(unknown.exitCode, 2) << name << "\n" << unknown.err.toStdString();
+        EXPECT_TRUE(unknown.err.contains(QStringLiteral("noSuchWidgetAnywhere"))) << name;
+    }
+    if (checked == 0)
         GTEST_SKIP() << "no entry with an example yet";
 }
