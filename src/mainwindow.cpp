@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QAbstractItemView>
 #include <QMetaObject>
 #include <QStatusBar>
 #include <QToolBar>
@@ -123,6 +124,11 @@ void MainWindow::createCatalogueList()
     catalogueList->setObjectName(QStringLiteral("catalogueList"));
     catalogueList->addItems(Input::Catalogue::labels());
     catalogueList->setCurrentIndex(0);
+    // The longest labels would push About off an 800-pixel toolbar; the list
+    // that opens still shows them whole.
+    catalogueList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    catalogueList->setMinimumContentsLength(14);
+    catalogueList->view()->setMinimumWidth(catalogueList->view()->sizeHintForColumn(0) + 24);
     toolBar->addWidget(catalogueList);
     connect(catalogueList, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &MainWindow::automatonChanged);

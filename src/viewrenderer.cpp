@@ -194,7 +194,8 @@ void ViewRenderer::resetDrawingState()
     glDisable(GL_LIGHTING);
     glDisable(GL_LIGHT0);
     glDisable(GL_COLOR_MATERIAL);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    // Opaque, so that the window shows the view's black and not what lies beneath.
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
 }
 
 void ViewRenderer::setProjection(int width, int height, float scale)
