@@ -1,5 +1,6 @@
 #include "simplefilmdeposition3doptionsform.h"
 
+#include <QOpenGLWidget>
 #include <QPushButton>
 
 #include "../Automata/FilmDeposition/simplefilmdeposition3d.h"
@@ -21,8 +22,15 @@ SimpleFilmDeposition3DOptionsForm::SimpleFilmDeposition3DOptionsForm(
 
 void SimpleFilmDeposition3DOptionsForm::createSurface()
 {
-    if (automaton)
-        automaton->regenerateSurfaces();
+    if (!automaton)
+        return;
+    automaton->regenerateSurfaces();
+    // The views draw the surfaces on their next frame; ask for one now so the
+    // button shows its effect even while no model runs.
+    if (parentWidget()) {
+        for (QOpenGLWidget* view : parentWidget()->findChildren<QOpenGLWidget*>())
+            view->update();
+    }
 }
 
 } // namespace Ui
