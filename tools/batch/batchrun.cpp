@@ -77,6 +77,9 @@ int BatchRun::buildAndRun(Input::ScriptedInteraction& script)
     int code = checkSettingErrors(script);
     if (code != ExitOk)
         return code;
+    code = checkRepeatedQuestion(script);
+    if (code != ExitOk)
+        return code;
     if (!model)
         return ExitNoModel;
     if (lastClickStep < 0 || options.describe) {
@@ -134,10 +137,7 @@ int BatchRun::runSteps(Input::ScriptedInteraction& script)
         stepNanoseconds += timer.nsecsElapsed();
         if (script.questionRepeated()) {
             display.clear();
-            Console::reason(QStringLiteral("the series name %1 was not accepted and the question "
-                                           "would repeat forever (a name needs .png, .jpg or .bmp)")
-                                .arg(options.saveAllFile));
-            code = ExitOutput;
+            code = checkRepeatedQuestion(script);
             break;
         }
         if (options.statusEvery > 0 && (done + 1) % options.statusEvery == 0) {
@@ -170,7 +170,9 @@ int BatchRun::applyActions(Input::ScriptedInteraction& script, int stepsDone)
             return ExitUsage;
         }
         // A pressed button may have run a dialog of its own.
-        const int code = checkSettingErrors(script);
+        int code = checkSettingErrors(script);
+        if (code == ExitOk)
+            code = checkRepeatedQuestion(script);
         if (code != ExitOk)
             return code;
     }
@@ -185,6 +187,20 @@ int BatchRun::checkSettingErrors(const Input::ScriptedInteraction& script) const
         return ExitOk;
     Console::reason(script.settingErrors().first());
     return ExitUsage;
+}
+
+int BatchRun::checkRepeatedQuestion(const Input::ScriptedInteraction& script) const
+{
+    if (!script.questionRepeated())
+        return ExitOk;
+    const QString caption = script.fileDialogCaptions().value(script.fileDialogCaptions().size() - 1);
+    const QString asked = caption.isEmpty() ? QStringLiteral("a question")
+                                            : QStringLiteral("the \"%1\" dialog").arg(caption);
+    QString text = QStringLiteral("%1 was not answered usefully and would be asked forever").arg(asked);
+    if (!options.saveAllFile.isEmpty())
+        text += QStringLiteral(" (a series name needs .png, .jpg or .bmp: --save-all %1)").arg(options.saveAllFile);
+    Console::reason(text);
+    return ExitOutput;
 }
 
 int BatchRun::checkUnused(const Input::ScriptedInteraction& script) const
@@ -240,11 +256,8 @@ int BatchRun::saveState(Input::ScriptedInteraction& script)
     } else if (!kept.isEmpty()) {
         QFile::remove(kept);
     }
-    if (script.questionRepeated()) {
-        Console::reason(QStringLiteral("the file name %1 was not accepted and the question would "
-                                       "repeat forever").arg(file));
-        return ExitOutput;
-    }
+    if (script.questionRepeated())
+        return checkRepeatedQuestion(script);
     if (!asked) {
         Console::reason(QStringLiteral("note: Save of this model asks for no file name; "
                                        "nothing was written to %1").arg(file));

@@ -36,6 +36,7 @@ private:
     int runSteps(Input::ScriptedInteraction& script);
     int applyActions(Input::ScriptedInteraction& script, int stepsDone);
     int checkSettingErrors(const Input::ScriptedInteraction& script) const;
+    int checkRepeatedQuestion(const Input::ScriptedInteraction& script) const;
     int checkUnused(const Input::ScriptedInteraction& script) const;
     int saveState(Input::ScriptedInteraction& script);
     int drawView();
