@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
@@ -118,4 +120,36 @@ TEST(FilmBatch, GrowthDoesNotDependOnTheThreadCount)
     }
     ASSERT_FALSE(pictures[0].isNull());
     EXPECT_EQ(pictures[0], pictures[1]);
+}
+
+TEST(FilmBatch, WithoutFreshSurfacesTheVolumeIsDrawnAsPointsOnBlack)
+{
+    if (!batchAvailable())
+        GTEST_SKIP() << "lithoscope-batch is not built";
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    QTemporaryDir dir;
+    const QString view = dir.filePath(QStringLiteral("points.png"));
+    // Surfaces generated after step 1 are stale again after step 2.
+    const TestSupport::BatchResult result = TestSupport::runBatch(
+        {QStringLiteral("3D Film Deposition"), QStringLiteral("--input"),
+         TestSupport::examplePath(QStringLiteral("3d-film-deposition/heightmap.png")),
+         QStringLiteral("--steps"), QStringLiteral("2"), QStringLiteral("--at"),
+         QStringLiteral("1"), QStringLiteral("btnGenerateSurface=click"), QStringLiteral("--view"),
+         view, QStringLiteral("--view-size"), QStringLiteral("200x160"), QStringLiteral("--quiet")},
+        dir.path());
+    ASSERT_EQ(0, result.exitCode) << result.err.toStdString();
+    const QImage image(view);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(qRgb(0, 0, 0), image.pixel(0, 0) | 0xFF000000);
+    // Film points show in their material colour (0.7, 0.7, 0), whichever way
+    // the driver rounds 0.7 to a byte.
+    int film = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            film += qRed(p) == qGreen(p) && std::abs(qRed(p) - 178) <= 1 && qBlue(p) == 0;
+        }
+    }
+    EXPECT_GT(film, 0);
 }
