@@ -271,3 +271,12 @@ TEST(ViewRenderer, AxisInsetDrawsRedGreenAndBlueInTheLowerLeft)
     EXPECT_TRUE(blue);
     EXPECT_FALSE(elsewhere);
 }
+
+TEST(ViewRenderer, AnEmptyFrameSizeIsAFailureWithAReason)
+{
+    TestModel model(2, 2);
+    QString error;
+    EXPECT_TRUE(ViewRenderer::renderOffscreen(model.getPainter(), ViewCamera(), 0, 10, &error)
+                    .isNull());
+    EXPECT_FALSE(error.isEmpty());
+}
