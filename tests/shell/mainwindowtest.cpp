@@ -175,6 +175,7 @@ TEST(MainWindow, CancelledRenderingOptionsChangeNothing)
     script->addSetting("chkEnableRendering", "false");
     script->addSetting("sbxAutomaticUpdate", "7");
     action(window, "actionRendering")->trigger();
+    EXPECT_EQ(script->dialogTitles(), QStringList{QStringLiteral("Rendering Options")});
     ASSERT_FALSE(window.getGLWidget()->isRenderingEnabled());
     ASSERT_EQ(window.getRenderInterval(), 7u);
 
