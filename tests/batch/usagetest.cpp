@@ -93,6 +93,12 @@ TEST_F(BatchTest, RecipeErrorsNameTheFileAndLine)
     EXPECT_TRUE(result.err.contains(QStringLiteral("bad:4"))) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains(QStringLiteral("--frobnicate")));
 
+    // A value left out is a mistake; an empty one is written ''.
+    writeText(path("bare"), QStringLiteral("--input\n"));
+    const TestSupport::BatchResult bare = run({"29", "--recipe", "bare"});
+    EXPECT_EQ(bare.exitCode, 2);
+    EXPECT_TRUE(bare.err.contains(QStringLiteral("bare:1"))) << bare.err.toStdString();
+
     writeText(path("loop"), QStringLiteral("--steps 5\n--recipe loop\n"));
     const TestSupport::BatchResult loop = run({"29", "--recipe", "loop"});
     EXPECT_EQ(loop.exitCode, 2);
@@ -117,6 +123,11 @@ TEST_F(BatchTest, RecipeOptionsStandWhereTheRecipeIsNamed)
     EXPECT_EQ(benchSteps({"29", "--recipe", "recipes/run", "--bench", "--quiet"}), "steps=7");
     EXPECT_EQ(benchSteps({"29", "--recipe", "recipes/run", "--steps", "3", "--bench"}), "steps=3");
     EXPECT_EQ(benchSteps({"29", "--steps", "3", "--recipe", "recipes/run", "--bench"}), "steps=7");
+
+    writeText(path("recipes/cancel"), QStringLiteral("--input ''\n"));
+    const TestSupport::BatchResult cancelled = run({"29", "--recipe", "recipes/cancel"});
+    EXPECT_EQ(cancelled.exitCode, 3);
+    EXPECT_EQ(cancelled.err, QString());
 }
 
 TEST_F(BatchTest, RecipeAndCommandLineAgree)

@@ -255,8 +255,11 @@ bool OptionParser::readRecipe(const QString& path, const Token& at, QList<Token>
                 return fail(tokens->last(), QStringLiteral("%1 takes no value").arg(option));
             continue;
         }
-        if (rest.isEmpty() && count == 2)
-            return fail(tokens->last(), QStringLiteral("%1 needs two values").arg(option));
+        // An empty value is written '' so that a forgotten one is not read as a cancel.
+        if (rest.isEmpty())
+            return fail(tokens->last(), QStringLiteral("%1 needs %2").arg(
+                                            option, count == 2 ? QStringLiteral("two values")
+                                                               : QStringLiteral("a value ('' for an empty one)")));
         if (count == 2) {
             const int split = rest.indexOf(QRegularExpression(QStringLiteral("\\s")));
             if (split < 0)
@@ -353,7 +356,7 @@ bool OptionParser::apply(const Token& option, const QList<Token>& values)
         else
             result.viewFile = path;
     } else if (name == QLatin1String("--view-size")) {
-        const QStringList parts = values.at(0).text.split(QLatin1Char('x'));
+        const QStringList parts = values.at(0).text.split(QLatin1Char('x'), Qt::KeepEmptyParts, Qt::CaseInsensitive);
         int width = 0;
         int height = 0;
         if (parts.size() != 2)
