@@ -11,6 +11,7 @@
 #include "Automata/Interpolation/annealingrulemooreneighborhood.h"
 #include "Input/catalogue.h"
 #include "testsupport.h"
+#include "viewrenderer.h"
 
 using Automata::Interpolation::AnnealingRuleMooreNeighborhood;
 
@@ -216,4 +217,25 @@ TEST(AnnealingEndToEnd, BatchRunsTheExample)
         folder.path());
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_EQ(QImage(out).size(), QSize(128, 128));
+}
+
+TEST(AnnealingPainter, TheGenericPainterShowsEachCellsHistory)
+{
+    // Column 0 dies, the 2 x 2 block at (2, 2) stays: dark and darker red on white.
+    auto model = build({"#.....", "......", "..##..", "..##..", "......", "......"});
+    model->step();
+    QString error;
+    const QImage frame = ViewRenderer::renderOffscreen(model->getPainter(), ViewCamera(), 6, 6, &error);
+    if (frame.isNull())
+        GTEST_SKIP() << error.toStdString();
+    // Painter2D draws lattice row 0 at the bottom of the frame.
+    // 0.5 and 0.75 red, within the frame buffer's rounding.
+    EXPECT_NEAR(qRed(frame.pixel(0, 5)), 127.5, 1);
+    EXPECT_EQ(frame.pixel(0, 5) & 0xFFFF, 0u);
+    EXPECT_NEAR(qRed(frame.pixel(2, 3)), 191.25, 1);
+    EXPECT_EQ(frame.pixel(2, 3) & 0xFFFF, 0u);
+    EXPECT_EQ(frame.pixel(5, 0) & 0xFFFFFF, 0xFFFFFFu);
+    // A second frame shows the same: nothing counts across passes.
+    const QImage again = ViewRenderer::renderOffscreen(model->getPainter(), ViewCamera(), 6, 6);
+    EXPECT_EQ(again, frame);
 }

@@ -19,6 +19,7 @@
 #include "Ui/doubledelegate.h"
 #include "Ui/singledimensioninterpolationinputdialog.h"
 #include "testsupport.h"
+#include "viewrenderer.h"
 
 using namespace Automata::Interpolation;
 using Ui::SingleDimensionInterpolationInputDialog;
@@ -336,4 +337,29 @@ TEST(InterpolationEndToEnd, BatchRunsBothExamples)
         EXPECT_TRUE((result.out + result.err).contains(QStringLiteral("7 steps Delta Squared = ")))
             << result.out.toStdString() << result.err.toStdString();
     }
+}
+
+TEST(InterpolationPainter, HeightFollowsTheLargestValueOfTheLastFrame)
+{
+    SingleDimensionLinearInterpolation model({1.0, 12.5, 3.0, -4.0}, {false, true, false, false});
+    QString error;
+    // The view centres the drawing by the height the painter reports before
+    // painting, so the first frame settles the height and the second shows the curve.
+    const QImage first = ViewRenderer::renderOffscreen(model.getPainter(), ViewCamera(), 40, 80, &error);
+    if (first.isNull())
+        GTEST_SKIP() << error.toStdString();
+    EXPECT_EQ(model.getPainter()->getHeight(), 62);
+    const QImage frame = ViewRenderer::renderOffscreen(model.getPainter(), ViewCamera(), 40, 160);
+    EXPECT_EQ(model.getPainter()->getWidth(), 20);
+    bool curve = false, fixedMark = false, freeMark = false;
+    for (int x = 0; x < frame.width(); ++x)
+        for (int y = 0; y < frame.height(); ++y) {
+            const QRgb c = frame.pixel(x, y) & 0xFFFFFF;
+            curve = curve || c == 0x00CC00u;
+            fixedMark = fixedMark || c == 0xFFFF00u;
+            freeMark = freeMark || c == 0x0000FFu;
+        }
+    EXPECT_TRUE(curve);
+    EXPECT_TRUE(fixedMark);
+    EXPECT_TRUE(freeMark);
 }
