@@ -24,6 +24,14 @@ AccelerationFhp::AccelerationFhp(int width, int height, const FhpCell* initial, 
       stripWidth(stripWidth < 1 ? 1 : stripWidth),
       switchProbability(switchProbability)
 {
+    // The push happens when switchProbability * 1000 > u, u the ranged draw
+    // over (0, 1000). u never falls as the raw draw grows, so the test is the
+    // same as comparing the raw draw with the first value that fails it.
+    const double threshold = static_cast<double>(switchProbability) * 1000.0;
+    pushBelow = 0;
+    while (pushBelow <= Random::RandMax
+           && threshold > static_cast<int>(pushBelow / static_cast<double>(Random::RandMax) * 1000.0))
+        ++pushBelow;
 }
 
 unsigned AccelerationFhp::pushSouth(unsigned p)
@@ -50,13 +58,13 @@ void AccelerationFhp::propagateColumns(int from, int to)
         southward[p] = static_cast<unsigned char>(pushSouth(p));
         northward[p] = static_cast<unsigned char>(pushNorth(p));
     }
-    const double threshold = static_cast<double>(switchProbability) * 1000.0;
     const int strip = stripWidth;
+    const int below = pushBelow;
     streamColumns(from, to, [&](const FhpCell& site, const Neighbours& n, int x, Random::Stream& stream) {
         FhpCell next = streamSite(site, n, stream);
         if (site.getBits() & (B::ObstacleBit | B::SourceBit))
             return next;
-        if (!(threshold > stream.rangedInt(0, 1000)))
+        if (stream.draw() >= below)
             return next;
         const unsigned char* push = (x / strip) % 2 == 0 ? southward : northward;
         next.setParticles(push[next.particles()]);

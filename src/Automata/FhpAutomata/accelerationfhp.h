@@ -25,6 +25,8 @@ public:
 private:
     int stripWidth;
     float switchProbability;
+    // Raw draws below this value push.
+    int pushBelow;
 };
 
 } // namespace FhpAutomata

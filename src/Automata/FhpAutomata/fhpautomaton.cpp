@@ -30,6 +30,16 @@ unsigned turnedPair(unsigned pair, bool firstWay)
     return firstWay ? northWestSouthEast : eastWest;
 }
 
+// The largest raw draw for which the ranged integer over (0, 2) is 0, so a
+// collision can test the raw draw and consume exactly the same sequence.
+int largestFirstWayDraw()
+{
+    int d = 0;
+    while (d < Random::RandMax && static_cast<int>((d + 1) / static_cast<double>(Random::RandMax) * 2.0) == 0)
+        ++d;
+    return d;
+}
+
 const float substrateColor[3] = {0.0f, 0.5f, 0.0f};
 const float depositColor[3] = {0.5f, 0.5f, 0.0f};
 const float obstacleColor[3] = {1.0f, 0.0f, 0.0f};
@@ -136,33 +146,17 @@ void FhpAutomaton::exportImage(unsigned char* r, unsigned char* g, unsigned char
 
 void FhpAutomaton::collide()
 {
+    static const int firstWayMax = largestFirstWayDraw();
+    FhpCell* const lattice = cells;
     const std::size_t count = cellCount();
     for (std::size_t i = 0; i < count; ++i) {
-        FhpCell& cell = cells[i];
+        FhpCell& cell = lattice[i];
         const unsigned bits = cell.getBits();
         if (!((headOnConfigurations >> (bits & B::ChannelBits)) & 1u) || (bits & B::ObstacleBit))
             continue;
-        const bool firstWay = Random::rangedInt(0, 2) == 0;
+        const bool firstWay = Random::draw() <= firstWayMax;
         cell.setParticles(turnedPair(bits & B::ChannelBits, firstWay));
     }
-}
-
-unsigned FhpAutomaton::bounceFromObstacle(const Neighbours& n)
-{
-    unsigned caught = 0;
-    if (!n.nw->isObstacle() && (n.nw->getBits() & B::SouthEastBit))
-        caught |= B::NorthEastBit;
-    if (!n.ne->isObstacle() && (n.ne->getBits() & B::SouthWestBit))
-        caught |= B::NorthWestBit;
-    if (!n.w->isObstacle() && (n.w->getBits() & B::EastBit))
-        caught |= B::WestBit;
-    if (!n.e->isObstacle() && (n.e->getBits() & B::WestBit))
-        caught |= B::EastBit;
-    if (!n.sw->isObstacle() && (n.sw->getBits() & B::NorthEastBit))
-        caught |= B::SouthEastBit;
-    if (!n.se->isObstacle() && (n.se->getBits() & B::NorthWestBit))
-        caught |= B::SouthWestBit;
-    return caught;
 }
 
 void FhpAutomaton::propagateColumns(int from, int to)

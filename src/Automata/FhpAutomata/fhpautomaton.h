@@ -17,14 +17,15 @@ namespace FhpAutomata {
 // Particles leaving the lattice are lost; nothing enters from outside.
 class FhpAutomaton : public Automaton2D<FhpCell> {
 public:
-    // The six neighbours of a site, each a lattice cell or the outside cell.
+    // The packed words (FhpCell::getBits) of a site's six neighbours, each a
+    // lattice cell or the outside cell.
     struct Neighbours {
-        const FhpCell* w;
-        const FhpCell* e;
-        const FhpCell* nw;
-        const FhpCell* ne;
-        const FhpCell* sw;
-        const FhpCell* se;
+        unsigned w;
+        unsigned e;
+        unsigned nw;
+        unsigned ne;
+        unsigned sw;
+        unsigned se;
     };
 
     // Copies width x height cells (lattice order) into the current lattice.
@@ -66,9 +67,8 @@ protected:
     // behind it.
     static unsigned arrivingParticles(const Neighbours& n)
     {
-        return (n.w->getBits() & FhpCell::EastBit) | (n.e->getBits() & FhpCell::WestBit)
-            | (n.sw->getBits() & FhpCell::NorthEastBit) | (n.se->getBits() & FhpCell::NorthWestBit)
-            | (n.nw->getBits() & FhpCell::SouthEastBit) | (n.ne->getBits() & FhpCell::SouthWestBit);
+        return (n.w & FhpCell::EastBit) | (n.e & FhpCell::WestBit) | (n.sw & FhpCell::NorthEastBit)
+            | (n.se & FhpCell::NorthWestBit) | (n.nw & FhpCell::SouthEastBit) | (n.ne & FhpCell::SouthWestBit);
     }
 
     // A reservoir refill: full when the level beats u = k / 256, k drawn from 0..256.
@@ -96,7 +96,19 @@ protected:
     // Particles an obstacle catches: diagonal movers with their north/south
     // component reversed, horizontal movers sent back. Nothing is caught from
     // a neighbouring obstacle.
-    static unsigned bounceFromObstacle(const Neighbours& n);
+    static unsigned bounceFromObstacle(const Neighbours& n)
+    {
+        // A neighbour sends its particle in only when it is not an obstacle itself.
+        auto from = [](unsigned neighbour, unsigned channel) {
+            return !(neighbour & FhpCell::ObstacleBit) && (neighbour & channel);
+        };
+        return (from(n.nw, FhpCell::SouthEastBit) ? FhpCell::NorthEastBit : 0u)
+            | (from(n.ne, FhpCell::SouthWestBit) ? FhpCell::NorthWestBit : 0u)
+            | (from(n.w, FhpCell::EastBit) ? FhpCell::WestBit : 0u)
+            | (from(n.e, FhpCell::WestBit) ? FhpCell::EastBit : 0u)
+            | (from(n.sw, FhpCell::NorthEastBit) ? FhpCell::SouthEastBit : 0u)
+            | (from(n.se, FhpCell::NorthWestBit) ? FhpCell::SouthWestBit : 0u);
+    }
 
     // Runs rule(site, neighbours, x, stream) for columns [from, to), writing
     // the result to the next lattice. Each column draws from its own stream,
@@ -117,17 +129,19 @@ protected:
             auto edgeSite = [&](int y) {
                 const FhpCell* a = (y & 1) ? centre : left;
                 const FhpCell* b = (y & 1) ? right : centre;
-                const Neighbours n{left + y, right + y,
-                                   y > 0 ? a + y - 1 : &outsideCell, y > 0 ? b + y - 1 : &outsideCell,
-                                   y < h - 1 ? a + y + 1 : &outsideCell,
-                                   y < h - 1 ? b + y + 1 : &outsideCell};
+                const unsigned outside = outsideCell.getBits();
+                const Neighbours n{left[y].getBits(), right[y].getBits(),
+                                   y > 0 ? a[y - 1].getBits() : outside, y > 0 ? b[y - 1].getBits() : outside,
+                                   y < h - 1 ? a[y + 1].getBits() : outside,
+                                   y < h - 1 ? b[y + 1].getBits() : outside};
                 out[y] = rule(centre[y], n, x, stream);
             };
             edgeSite(0);
             for (int y = 1; y < h - 1; ++y) {
                 const FhpCell* a = (y & 1) ? centre : left;
                 const FhpCell* b = (y & 1) ? right : centre;
-                const Neighbours n{left + y, right + y, a + y - 1, b + y - 1, a + y + 1, b + y + 1};
+                const Neighbours n{left[y].getBits(),    right[y].getBits(),    a[y - 1].getBits(),
+                                   b[y - 1].getBits(), a[y + 1].getBits(), b[y + 1].getBits()};
                 out[y] = rule(centre[y], n, x, stream);
             }
             if (h > 1)

@@ -13,17 +13,17 @@ constexpr unsigned grownSolid = B::SubstrateBit | B::DepositBit;
 unsigned reflected(const FhpAutomaton::Neighbours& n)
 {
     unsigned back = 0;
-    if (n.nw->getBits() & B::SouthEastBit)
+    if (n.nw & B::SouthEastBit)
         back |= B::NorthWestBit;
-    if (n.ne->getBits() & B::SouthWestBit)
+    if (n.ne & B::SouthWestBit)
         back |= B::NorthEastBit;
-    if (n.w->getBits() & B::EastBit)
+    if (n.w & B::EastBit)
         back |= B::WestBit;
-    if (n.e->getBits() & B::WestBit)
+    if (n.e & B::WestBit)
         back |= B::EastBit;
-    if (n.sw->getBits() & B::NorthEastBit)
+    if (n.sw & B::NorthEastBit)
         back |= B::SouthWestBit;
-    if (n.se->getBits() & B::NorthWestBit)
+    if (n.se & B::NorthWestBit)
         back |= B::SouthEastBit;
     return back;
 }
@@ -71,10 +71,7 @@ void FhpDeposition::propagateColumns(int from, int to)
             return next;
         }
         const unsigned arriving = arrivingParticles(n);
-        const bool touchesSolid = ((n.w->getBits() | n.e->getBits() | n.nw->getBits() | n.ne->getBits()
-                                    | n.sw->getBits() | n.se->getBits())
-                                   & grownSolid)
-            != 0;
+        const bool touchesSolid = ((n.w | n.e | n.nw | n.ne | n.sw | n.se) & grownSolid) != 0;
         if (touchesSolid && site.particles() == 0 && FhpCell::particleCount(arriving) == 1) {
             next.setDeposit(true);
             next.setParticles(0);
