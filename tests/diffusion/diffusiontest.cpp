@@ -91,6 +91,18 @@ TEST(Diffusion, SwapThresholdMatchesTheProbabilityTestForEveryDraw)
     }
 }
 
+TEST(Diffusion, ChunkedDrawsAreTheNumbersOfSingleDraws)
+{
+    Random::seed(123);
+    std::vector<int> single(5000);
+    for (int& d : single)
+        d = Random::draw();
+    Random::seed(123);
+    std::vector<int> chunked(5000);
+    Random::drawInto(chunked.data(), chunked.size());
+    EXPECT_EQ(chunked, single);
+}
+
 TEST(Diffusion, DrawsDoNotDependOnTheParticles)
 {
     // An empty row uses up one draw per site just as a full one does.
