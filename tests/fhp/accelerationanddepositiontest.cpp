@@ -224,3 +224,23 @@ TEST(FhpDeposition, GasGrowsADepositFromTheSeed)
     // Every deposit site absorbed one particle; the rest left through the edges.
     EXPECT_LE(particleTotal(a.getCells(), 1600) + grown, before);
 }
+
+TEST(AccelerationFhp, EachColumnDrawsFromItsOwnKeyedStream)
+{
+    // Every site of a column draws once, row by row, from the stream keyed by
+    // (seed, member, step, column); a push happens when p * 1000 > u.
+    Lattice l(4, 40);
+    for (FhpCell& c : l.cells)
+        c.setParticles(E);
+    const float p = 0.37f;
+    AccelerationFhp a(4, 40, l.data(), 1000, p, 2);
+    const std::uint64_t seed = Automata::Random::recordedSeed();
+    a.step();
+    for (int x = 1; x < 4; ++x) {
+        Automata::Random::Stream stream({seed, 2u, 1u, static_cast<std::uint64_t>(x)});
+        for (int y = 0; y < 40; ++y) {
+            const bool pushed = static_cast<double>(p) * 1000.0 > stream.rangedInt(0, 1000);
+            EXPECT_EQ(site(a, x, y).particles(), pushed ? SE : E) << x << "," << y;
+        }
+    }
+}

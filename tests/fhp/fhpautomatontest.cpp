@@ -334,3 +334,29 @@ TEST(FhpAutomaton, OneThreadAndSixteenGiveTheSameResult)
               runWithThreads<AccelerationFhp>(16, l, 25, 10, 0.5f));
     EXPECT_EQ(runWithThreads<FhpDeposition>(1, l, 25), runWithThreads<FhpDeposition>(16, l, 25));
 }
+
+TEST(FhpAutomaton, CollisionsDrawFromTheProgramGeneratorInSiteOrder)
+{
+    Lattice l(9, 7);
+    const unsigned pairs[] = {E | W, NW | SE, NE | SW, E | NE, 0u};
+    for (int i = 0; i < 63; ++i)
+        l.cells[static_cast<std::size_t>(i)].setParticles(pairs[(i * 7) % 5]);
+    FhpAutomaton a(9, 7, l.data()); // seeds the program's generator with 0
+    a.collide();
+
+    Automata::Random::seed(0);
+    for (int i = 0; i < 63; ++i) {
+        const unsigned before = l.cells[static_cast<std::size_t>(i)].particles();
+        unsigned expected = before;
+        if (before == (E | W) || before == (NW | SE) || before == (NE | SW)) {
+            const bool firstWay = Automata::Random::rangedInt(0, 2) == 0;
+            if (before == (E | W))
+                expected = firstWay ? (NW | SE) : (NE | SW);
+            else if (before == (NW | SE))
+                expected = firstWay ? (E | W) : (NE | SW);
+            else
+                expected = firstWay ? (NW | SE) : (E | W);
+        }
+        EXPECT_EQ(a.getCells()[i].particles(), expected) << "site " << i;
+    }
+}
