@@ -1,5 +1,7 @@
 #include "probabilisticesandautomaton.h"
 
+#include <typeinfo>
+
 #include "../random.h"
 
 namespace Automata {
@@ -13,6 +15,14 @@ ProbabilisticeSandAutomaton::ProbabilisticeSandAutomaton(int width, int height,
 {
     // A fixed seed, so runs repeat exactly.
     Random::seed(0);
+}
+
+void ProbabilisticeSandAutomaton::sweep(int origin)
+{
+    if (typeid(*this) == typeid(ProbabilisticeSandAutomaton))
+        sweepAs<ProbabilisticeSandAutomaton>(origin);
+    else
+        sweepVirtual(origin);
 }
 
 void ProbabilisticeSandAutomaton::updateBlock(int x, int y)

@@ -16,6 +16,9 @@ public:
 
     double getStickProbability() const { return stickProbability; }
 
+protected:
+    void sweep(int origin) override;
+
 private:
     double stickProbability = 0.5;
 };

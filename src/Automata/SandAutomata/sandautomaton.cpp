@@ -1,6 +1,7 @@
 #include "sandautomaton.h"
 
 #include <algorithm>
+#include <typeinfo>
 
 #include "../../Persistence/automatonarchiver.h"
 #include "sandautomatonpainter.h"
@@ -38,10 +39,7 @@ void SandAutomaton::step()
 {
     // The blocks tile the lattice, so every site of the next lattice is written;
     // with the shifted partition the outer blocks stick out by one site.
-    const int origin = oddPartition ? -1 : 0;
-    for (int x = origin; x < width; x += 2)
-        for (int y = origin; y < height; y += 2)
-            updateBlock(x, y);
+    sweep(oddPartition ? -1 : 0);
     oddPartition = !oddPartition;
     swapCells();
     if (saveAll) {
@@ -64,6 +62,14 @@ void SandAutomaton::setSaveAll(bool saveAll, int)
 const float* SandAutomaton::getColor(const SandAutomatonParticles& cell)
 {
     return colorTable[cell];
+}
+
+void SandAutomaton::sweep(int origin)
+{
+    if (typeid(*this) == typeid(SandAutomaton))
+        sweepAs<SandAutomaton>(origin);
+    else
+        sweepVirtual(origin);
 }
 
 void SandAutomaton::setNextState(int x, int y, SandAutomatonParticles value)

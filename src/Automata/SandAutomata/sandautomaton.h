@@ -59,6 +59,30 @@ public:
     ColorPlanes exportPlanes() const;
 
 protected:
+    // Applies the block rule to every block of the partition whose grid
+    // starts at origin (-1 or 0).
+    virtual void sweep(int origin);
+
+    // The sweep compiled for one concrete model: its block rule is called
+    // directly, one virtual call per step rather than one per block.
+    template <typename Model>
+    void sweepAs(int origin)
+    {
+        Model& model = static_cast<Model&>(*this);
+        for (int x = origin; x < width; x += 2)
+            for (int y = origin; y < height; y += 2)
+                model.Model::updateBlock(x, y);
+    }
+
+    // The sweep through the virtual block rule, for models derived further
+    // that bring a rule of their own but no sweep of their own.
+    void sweepVirtual(int origin)
+    {
+        for (int x = origin; x < width; x += 2)
+            for (int y = origin; y < height; y += 2)
+                updateBlock(x, y);
+    }
+
     // The reads and writes of the block rule, kept non-virtual and inline so the
     // sweep pays no call per site; blocks wholly inside the lattice skip the
     // bounds checks.
