@@ -60,13 +60,19 @@ void AccelerationFhp::propagateColumns(int from, int to)
     }
     const int strip = stripWidth;
     const int below = pushBelow;
+    // The strip's push table, found once per column rather than per site.
+    int pushColumn = -1;
+    const unsigned char* push = southward;
     streamColumns(from, to, [&](const FhpCell& site, const Neighbours& n, int x, Random::Stream& stream) {
         FhpCell next = streamSite(site, n, stream);
         if (site.getBits() & (B::ObstacleBit | B::SourceBit))
             return next;
         if (stream.draw() >= below)
             return next;
-        const unsigned char* push = (x / strip) % 2 == 0 ? southward : northward;
+        if (x != pushColumn) {
+            pushColumn = x;
+            push = (x / strip) % 2 == 0 ? southward : northward;
+        }
         next.setParticles(push[next.particles()]);
         return next;
     });

@@ -121,13 +121,20 @@ void MultiFhpAutomaton::averageColumns(int from, int to)
         / static_cast<float>(static_cast<double>(scaleFactor) * scaleFactor * filledSlots * automata.size());
     for (int x = from; x < to; ++x) {
         const int x0 = x / scaleFactor * scaleFactor;
-        for (int y = 0; y < height; ++y) {
-            const std::size_t corner = index(x0, y / scaleFactor * scaleFactor);
-            const std::size_t site = index(x, y);
-            for (int j = 0; j < filledSlots; ++j) {
-                velocityX[corner] += f * momentumX[static_cast<std::size_t>(j)][site];
-                velocityY[corner] += f * momentumY[static_cast<std::size_t>(j)][site];
+        for (int y0 = 0; y0 < height; y0 += scaleFactor) {
+            const std::size_t corner = index(x0, y0);
+            float sumX = velocityX[corner];
+            float sumY = velocityY[corner];
+            const int yEnd = std::min(y0 + scaleFactor, height);
+            for (int y = y0; y < yEnd; ++y) {
+                const std::size_t site = index(x, y);
+                for (int j = 0; j < filledSlots; ++j) {
+                    sumX += f * momentumX[static_cast<std::size_t>(j)][site];
+                    sumY += f * momentumY[static_cast<std::size_t>(j)][site];
+                }
             }
+            velocityX[corner] = sumX;
+            velocityY[corner] = sumY;
         }
     }
 }
