@@ -20,7 +20,7 @@ struct DescribedField {
 
 class BatchRunTest : public BatchTest {
 protected:
-    DescribedField findNumberField()
+    DescribedField findNumberField(const QString& onlyKind = QString())
     {
         DescribedField field;
         for (int index = 0; index < 46 && field.index < 0; ++index) {
@@ -37,8 +37,9 @@ protected:
                     continue;
                 }
                 const QStringList parts = line.split(QLatin1Char('\t'));
-                if (parts.size() == 5 && (parts[1] == "spin" || parts[1] == "double") &&
-                    !title.isEmpty()) {
+                const bool number = onlyKind.isEmpty() ? parts.value(1) == "spin" || parts.value(1) == "double"
+                                                        : parts.value(1) == onlyKind;
+                if (parts.size() == 5 && number && !title.isEmpty()) {
                     field.index = index;
                     field.dialogLine = title;
                     field.name = parts[0];
@@ -128,6 +129,38 @@ TEST_F(BatchRunTest, DialogValuesAreCheckedAgainstTheWidgetsRange)
     const TestSupport::BatchResult rejected = run({index, "--example", "--reject"});
     EXPECT_EQ(rejected.exitCode, 3) << rejected.err.toStdString();
     EXPECT_FALSE(rejected.out.contains(QStringLiteral("Current time")));
+}
+
+TEST_F(BatchRunTest, NumbersAreReadAndWrittenInTheCLocaleWhateverTheSystemsIs)
+{
+    const DescribedField field = findNumberField(QStringLiteral("double"));
+    if (field.index < 0)
+        GTEST_SKIP() << "no entry with an example and a decimal field yet";
+    const QByteArray previous = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    const QString index = QString::number(field.index);
+    const TestSupport::BatchResult described = run({index, "--example", "--describe"});
+    // Halfway through the range, written with a decimal point.
+    const QString middle = QString::number((field.minimum + field.maximum) / 2 + 0.25, 'f', 2);
+    const TestSupport::BatchResult set =
+        run({index, "--example", "--steps", "1", "--quiet", "--set", field.name + "=" + middle});
+    const TestSupport::BatchResult comma = run(
+        {index, "--example", "--steps", "1", "--quiet", "--set", field.name + "=" + QString(middle).replace('.', ',')});
+    if (previous.isNull())
+        qunsetenv("LC_ALL");
+    else
+        qputenv("LC_ALL", previous);
+
+    ASSERT_EQ(described.exitCode, 0);
+    for (const QString& line : lines(described.out)) {
+        const QStringList parts = line.split(QLatin1Char('\t'));
+        if (parts.value(1) == QLatin1String("double")) {
+            EXPECT_FALSE(parts[3].contains(QLatin1Char(','))) << line.toStdString();
+            EXPECT_FALSE(parts[4].contains(QLatin1Char(','))) << line.toStdString();
+        }
+    }
+    EXPECT_EQ(set.exitCode, 0) << set.err.toStdString();
+    EXPECT_EQ(comma.exitCode, 2) << comma.err.toStdString();
 }
 
 TEST_F(BatchRunTest, DescribeListsTheDialogInsteadOfRunning)
