@@ -157,6 +157,23 @@ TEST(CubicInterpolation, FreeValuesSettleOnASmoothCurveThroughTheFixedOnes)
         EXPECT_LT(std::fabs(v), 7.0);
 }
 
+TEST(LinearInterpolation, AModelDerivedFurtherKeepsItsOwnCellRule)
+{
+    // A rule that halves every free value, through the step of the base.
+    class Halving : public SingleDimensionLinearInterpolation {
+    public:
+        using SingleDimensionLinearInterpolation::SingleDimensionLinearInterpolation;
+        void updateCell(int i) override
+        {
+            setNext(i, fixed[static_cast<std::size_t>(i)] ? at(i, 0) : at(i, 0) * 0.5);
+        }
+    };
+    Halving model({4.0, 8.0, 2.0}, {false, true, false});
+    model.step();
+    EXPECT_EQ(model.getValues(), (std::vector<double>{2.0, 8.0, 1.0}));
+    EXPECT_DOUBLE_EQ(model.getDeltaSquared(), 4.0 + 1.0);
+}
+
 TEST(InterpolationPainter, ExtentIsFiveUnitsPerSiteAndPerValue)
 {
     SingleDimensionLinearInterpolation model({1.0, 2.0, 3.0}, {false, true, false});

@@ -1,6 +1,7 @@
 #include "singledimensionlinearinterpolation.h"
 
 #include <sstream>
+#include <typeinfo>
 
 #include "singledimensioninterpolationpainter.h"
 
@@ -24,11 +25,17 @@ SingleDimensionLinearInterpolation::~SingleDimensionLinearInterpolation()
 void SingleDimensionLinearInterpolation::step()
 {
     deltaSquared = 0.0;
-    const int n = size();
-    for (int i = 0; i < n; ++i)
-        updateCell(i);
+    sweep();
     values.swap(nextValues);
     ++stepCount;
+}
+
+void SingleDimensionLinearInterpolation::sweep()
+{
+    if (typeid(*this) == typeid(SingleDimensionLinearInterpolation))
+        sweepAs<SingleDimensionLinearInterpolation>();
+    else
+        sweepVirtual();
 }
 
 void SingleDimensionLinearInterpolation::save()

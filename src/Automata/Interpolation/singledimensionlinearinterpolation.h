@@ -36,6 +36,29 @@ public:
     int getStepCount() const { return stepCount; }
 
 protected:
+    // Runs updateCell over the ring.
+    virtual void sweep();
+
+    // The sweep compiled for one concrete model: its updateCell is called
+    // directly, one virtual call per step rather than one per value.
+    template <typename Model>
+    void sweepAs()
+    {
+        Model& model = static_cast<Model&>(*this);
+        const int n = size();
+        for (int i = 0; i < n; ++i)
+            model.Model::updateCell(i);
+    }
+
+    // The sweep through the virtual updateCell, for models derived further
+    // that bring a rule of their own but no sweep of their own.
+    void sweepVirtual()
+    {
+        const int n = size();
+        for (int i = 0; i < n; ++i)
+            updateCell(i);
+    }
+
     int size() const { return static_cast<int>(values.size()); }
     // Value i + offset on the ring.
     double at(int i, int offset) const

@@ -1,7 +1,17 @@
 #include "singledimensionnonlinearinterpolation.h"
 
+#include <typeinfo>
+
 namespace Automata {
 namespace Interpolation {
+
+void SingleDimensionNonlinearInterpolation::sweep()
+{
+    if (typeid(*this) == typeid(SingleDimensionNonlinearInterpolation))
+        sweepAs<SingleDimensionNonlinearInterpolation>();
+    else
+        sweepVirtual();
+}
 
 void SingleDimensionNonlinearInterpolation::updateCell(int i)
 {

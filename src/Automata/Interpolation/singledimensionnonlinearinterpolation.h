@@ -12,6 +12,9 @@ public:
     using SingleDimensionLinearInterpolation::SingleDimensionLinearInterpolation;
 
     void updateCell(int i) override;
+
+protected:
+    void sweep() override;
 };
 
 } // namespace Interpolation
