@@ -82,7 +82,7 @@ int BatchRun::buildAndRun(Input::ScriptedInteraction& script)
         return code;
     if (!model)
         return ExitNoModel;
-    if (lastClickStep < 0 || options.describe) {
+    if (lastClickStep < 0) {
         code = checkUnused(script);
         if (code != ExitOk)
             return code;

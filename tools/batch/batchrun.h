@@ -47,8 +47,9 @@ private:
     Automata::Automaton* model = nullptr;
     ProgressDisplay* progress = nullptr;
     qint64 stepNanoseconds = 0; // time spent inside step() only
-    // The step after whose form changes every --set and --input must have
-    // been used; -1 checks them straight after the build.
+    // The step after whose button presses every --set and --input must have
+    // been used (a pressed button may ask for more); -1 checks them straight
+    // after the build. --describe runs no steps, so it checks only then.
     int lastClickStep = -1;
 };
 
