@@ -360,3 +360,23 @@ TEST(FhpAutomaton, CollisionsDrawFromTheProgramGeneratorInSiteOrder)
         EXPECT_EQ(a.getCells()[i].particles(), expected) << "site " << i;
     }
 }
+
+TEST(FhpAutomaton, OneColumnAndOneRowLattices)
+{
+    // In a single column a north-east mover on an even row stays inside for
+    // one step; from the odd row above it the next step leads out east.
+    Lattice column(1, 5);
+    column.particles(0, 2, NE);
+    FhpAutomaton tall(1, 5, column.data());
+    tall.step();
+    EXPECT_EQ(site(tall, 0, 1).particles(), NE);
+    tall.step();
+    EXPECT_EQ(particleTotal(tall.getCells(), 5), 0);
+
+    Lattice row(6, 1);
+    row.particles(0, 0, E).particles(5, 0, NW);
+    FhpAutomaton wide(6, 1, row.data());
+    wide.step();
+    EXPECT_EQ(site(wide, 1, 0).particles(), E);
+    EXPECT_EQ(particleTotal(wide.getCells(), 6), 1);
+}
