@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Automata/FhpAutomata/columnbands.h"
+#include "Automata/columnbands.h"
 #include "Automata/FhpAutomata/fhpautomaton.h"
 #include "Automata/FhpAutomata/fhpdeposition.h"
 #include "Automata/FhpAutomata/accelerationfhp.h"
@@ -8,7 +8,7 @@
 
 using namespace FhpTest;
 using Automata::FhpAutomata::AccelerationFhp;
-using Automata::FhpAutomata::ColumnBands;
+using Automata::ColumnBands;
 using Automata::FhpAutomata::FhpAutomaton;
 using Automata::FhpAutomata::FhpDeposition;
 

@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "Automata/FhpAutomata/accelerationfhp.h"
-#include "Automata/FhpAutomata/columnbands.h"
+#include "Automata/columnbands.h"
 #include "Automata/FhpAutomata/multifhpautomaton.h"
 #include "Automata/FhpAutomata/multifhpautomatonpainter.h"
 #include "fhptestlattice.h"
 
 using namespace FhpTest;
 using Automata::FhpAutomata::AccelerationFhp;
-using Automata::FhpAutomata::ColumnBands;
+using Automata::ColumnBands;
 using Automata::FhpAutomata::FhpAutomaton;
 using Automata::FhpAutomata::MultiFhpAutomaton;
 using Automata::FhpAutomata::MultiFhpAutomatonPainter;

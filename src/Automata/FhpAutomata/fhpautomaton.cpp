@@ -5,7 +5,7 @@
 #include "../../Persistence/automatonarchiver.h"
 #include "../painter2d.h"
 #include "../workers.h"
-#include "columnbands.h"
+#include "../columnbands.h"
 
 namespace Automata {
 namespace FhpAutomata {

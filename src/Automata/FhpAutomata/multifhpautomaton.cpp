@@ -4,7 +4,7 @@
 
 #include "../workers.h"
 #include "accelerationfhp.h"
-#include "columnbands.h"
+#include "../columnbands.h"
 #include "fhpautomaton.h"
 #include "multifhpautomatonpainter.h"
 

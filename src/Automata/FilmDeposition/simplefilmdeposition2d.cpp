@@ -5,7 +5,7 @@
 
 #include "../../Persistence/automatonarchiver.h"
 #include "../painter2d.h"
-#include "columnbands.h"
+#include "../columnbands.h"
 
 // Off by default; switch on with QT_LOGGING_RULES="lithoscope.film.isotropy.info=true".
 Q_LOGGING_CATEGORY(lcFilmIsotropy, "lithoscope.film.isotropy", QtWarningMsg)

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "columnbands.h"
+#include "../columnbands.h"
 #include "simplefilmdeposition3dpainter.h"
 
 namespace Automata {

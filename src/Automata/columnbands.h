@@ -7,8 +7,9 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "workers.h"
+
 namespace Automata {
-namespace FhpAutomata {
 
 // Splits a lattice into bands of whole columns, one per worker, and runs a
 // band operation on Qt's global thread pool, joining every task before it
@@ -52,9 +53,14 @@ public:
     }
 
     // Runs operation(from, to) for every band on the global pool and waits.
+    // A single band runs on the calling thread.
     template <typename Operation>
     static void run(const std::vector<Band>& bands, Operation operation)
     {
+        if (bands.size() == 1) {
+            operation(bands.front().first, bands.front().second);
+            return;
+        }
         std::vector<QFuture<void>> tasks;
         tasks.reserve(bands.size());
         for (const Band& band : bands)
@@ -65,7 +71,13 @@ public:
         for (QFuture<void>& task : tasks)
             task.waitForFinished();
     }
+
+    // Columns 0 .. width - 1 in one band per worker of the global pool.
+    template <typename Operation>
+    static void run(int width, Operation operation)
+    {
+        run(split(width, workerCount()), operation);
+    }
 };
 
-} // namespace FhpAutomata
 } // namespace Automata
