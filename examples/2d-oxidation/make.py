@@ -11,8 +11,11 @@ row 0 at the bottom, so the file is written upside down: silicon at the top
 of the file shows at the bottom of the view, with the ambient above it.
 """
 import os
-import struct
-import zlib
+import sys
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
+from pngwriter import png  # noqa: E402
 
 WIDTH, HEIGHT = 96, 64
 AMBIENT = (255, 255, 255)
@@ -37,19 +40,6 @@ def pixel(x, depth):
     if not opening and depth >= MASK_TOP:
         return MASK
     return AMBIENT
-
-
-def png(width, height, colour_of):
-    rows = b"".join(
-        b"\x00" + bytes(c for x in range(width) for c in colour_of(x, y)) for y in range(height))
-
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data
-                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
-
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
 def write_cross_section(folder):

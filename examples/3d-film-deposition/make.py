@@ -7,8 +7,11 @@ The volume is twice as deep as the tallest column (60 voxels). Standard
 library only.
 """
 import os
-import struct
-import zlib
+import sys
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
+from pngwriter import png  # noqa: E402
 
 WIDTH, HEIGHT = 128, 128
 
@@ -20,19 +23,6 @@ def pixel(x, y):
     if 50 <= x < 78 and 50 <= y < 78:
         return (2, 0, 0)              # pit
     return (12, 0, 0)                 # base
-
-
-def png(width, height, colour_of):
-    rows = b"".join(
-        b"\x00" + bytes(c for x in range(width) for c in colour_of(x, y)) for y in range(height))
-
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data
-                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
-
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
 if __name__ == "__main__":

@@ -2,20 +2,13 @@
 """Writes channel.png: a walled channel fed by a reservoir on the left, with a
 round obstacle in the stream. Black = full site, red = obstacle, magenta =
 reservoir (level red / 255), white = empty."""
-import struct
-import zlib
 from pathlib import Path
+import sys
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
+from pngwriter import write_png  # noqa: E402
 
 WIDTH, HEIGHT = 240, 100
-
-
-def write_png(path, width, height, pixel):
-    rows = b"".join(b"\0" + bytes(c for x in range(width) for c in pixel(x, y)) for y in range(height))
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-    Path(path).write_bytes(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-                           + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
 def pixel(x, y):

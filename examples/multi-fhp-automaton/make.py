@@ -3,20 +3,13 @@
 bottom, where reservoir rows (dark magenta, level 77 / 255) keep the gas
 supplied; one site in four starts full. Black = full site, red = obstacle,
 magenta shade = reservoir, white = empty."""
-import struct
-import zlib
 from pathlib import Path
+import sys
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
+from pngwriter import write_png  # noqa: E402
 
 WIDTH, HEIGHT = 240, 160
-
-
-def write_png(path, width, height, pixel):
-    rows = b"".join(b"\0" + bytes(c for x in range(width) for c in pixel(x, y)) for y in range(height))
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-    Path(path).write_bytes(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-                           + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
 def pixel(x, y):
