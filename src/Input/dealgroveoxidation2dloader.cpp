@@ -14,11 +14,8 @@ DealGroveOxidation2DLoader::DealGroveOxidation2DLoader(QWidget* parent)
     if (!readImage(&Oxidation2DLoader::cellFromPixel))
         return;
     Ui::DealGroveOxidationOptionsDialog dialog(parent);
-    if (interaction().exec(&dialog) != QDialog::Accepted) {
-        delete[] cells;
-        cells = nullptr;
+    if (!runOptionDialog(dialog))
         return;
-    }
     growthRate = static_cast<float>(dialog.growthRate());
     cellSize = static_cast<float>(dialog.cellSize());
     stepDuration = static_cast<float>(dialog.stepDuration());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QWidget>
 
 #include "imageinput.h"
@@ -37,6 +38,17 @@ protected:
         height = image.height();
         cells = ImageInput::convertPixels<T>(image, false, convert);
         return true;
+    }
+
+    // Runs the model's option dialog. A cancelled dialog releases the cells,
+    // so load() builds nothing.
+    bool runOptionDialog(QDialog& dialog)
+    {
+        if (interaction().exec(&dialog) == QDialog::Accepted)
+            return true;
+        delete[] cells;
+        cells = nullptr;
+        return false;
     }
 
     T* cells = nullptr;

@@ -25,11 +25,8 @@ Oxidation2DLoader::Oxidation2DLoader(QWidget* parent) : ImageLoader<FilmCell>(pa
     if (!readImage(&Oxidation2DLoader::cellFromPixel))
         return;
     Ui::OxidationOptionsDialog dialog(parent);
-    if (interaction().exec(&dialog) != QDialog::Accepted) {
-        delete[] cells;
-        cells = nullptr;
+    if (!runOptionDialog(dialog))
         return;
-    }
     growthRate = static_cast<float>(dialog.growthRate());
     cellSize = static_cast<float>(dialog.cellSize());
     stepDuration = static_cast<float>(dialog.stepDuration());

@@ -18,7 +18,7 @@ public:
     // cell starts whole: value 1, stamp 0.
     static Automata::FilmDeposition::FilmCell cellFromPixel(QRgb pixel);
 
-private:
+protected:
     float growthRate = 0.0f;
     float cellSize = 0.0f;
     float stepDuration = 0.0f;

@@ -1,21 +1,15 @@
 #pragma once
 
-#include "Automata/FilmDeposition/filmcell.h"
-#include "imageloader.h"
+#include "oxidation2dloader.h"
 
 namespace Input {
 
-// Loads "2D Variable Step Oxidation": the oxidation family's image and options.
-class VtsOxidationLoader : public ImageLoader<Automata::FilmDeposition::FilmCell> {
+// Loads "2D Variable Step Oxidation": the same image and options as the
+// constant-step oxidation, building the variable-step model.
+class VtsOxidationLoader : public Oxidation2DLoader {
 public:
-    explicit VtsOxidationLoader(QWidget* parent);
+    using Oxidation2DLoader::Oxidation2DLoader;
     Automata::Automaton* load() override;
-
-private:
-    float growthRate = 0.0f;
-    float cellSize = 0.0f;
-    float stepDuration = 0.0f;
-    float lateralSpeedup = 0.0f;
 };
 
 } // namespace Input
