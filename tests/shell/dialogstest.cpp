@@ -2,12 +2,12 @@
 
 #include <limits>
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
 
@@ -23,118 +23,144 @@
 
 namespace {
 
-template <typename W>
+template <typename W = QWidget>
 W* child(QWidget& dialog, const char* name)
 {
     return dialog.findChild<W*>(QString::fromLatin1(name));
 }
 
+// The texts of a dialog's labels and buttons.
+QStringList textsOf(QWidget& dialog)
+{
+    QStringList texts;
+    for (QWidget* widget : dialog.findChildren<QWidget*>())
+        if (qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget))
+            texts << widget->property("text").toString();
+    return texts;
+}
+
 } // namespace
 
-TEST(RunInfoForm, LimitFieldsFollowTheCheckBox)
+TEST(ShellDialogs, FormsTitlesSizesTextsAndInputRanges)
+{
+    RunInfoForm runInfo;
+    Ui::RenderInfo render(false, 7);
+    Ui::SaveIntervalDialog saveInterval(12);
+    Ui::SetViewAngleDialog viewAngle;
+    Ui::SimpleDataInputDialog dataInput;
+    Ui::SelectNeighborhoodSizeDialog neighborhood;
+    AboutDialog about;
+    const struct {
+        QDialog* dialog;
+        const char *form, *title;
+        QSize size;
+        QStringList texts;
+    } dialogs[] = {
+        {&runInfo, nullptr, "Set number of steps", {300, 150},
+         {"Limit the number of steps", "Number of steps", "OK"}},
+        {&render, nullptr, "Rendering Options", {400, 150},
+         {"Enable Rendering", "Automatic update interval"}},
+        {&saveInterval, nullptr, "Dialog", {400, 90}, {"Save interval"}},
+        {&viewAngle, "SetViewAngleForm", "Set Viewing Angle", {400, 237},
+         {"Angle X Axis", "Angle Y Axis", "Angle Z Axis"}},
+        {&dataInput, "SimpleDataInputDialogForm", "Dialog", {400, 300},
+         {"Cell Size", "Time Step Duration", "Rate"}},
+        {&neighborhood, "SelectNeighborhoodSizeForm", "Dialog", {400, 104},
+         {"Neighborhood Size X", "Neighborhood Size Y"}},
+        {&about, "AboutForm", "About", {400, 170}, {}},
+    };
+    for (const auto& d : dialogs) {
+        if (d.form) {
+            EXPECT_EQ(d.dialog->objectName(), QString::fromLatin1(d.form));
+        }
+        EXPECT_EQ(d.dialog->windowTitle(), QString::fromLatin1(d.title));
+        EXPECT_EQ(d.dialog->size(), d.size) << d.title;
+        const QStringList texts = textsOf(*d.dialog);
+        for (const QString& text : d.texts)
+            EXPECT_TRUE(texts.contains(text)) << text.toStdString();
+    }
+
+    // Decimals 0: a whole-number spin box.
+    const struct {
+        QDialog* dialog;
+        const char* box;
+        double minimum, maximum, value;
+        int decimals;
+    } inputs[] = {
+        {&runInfo, "maxStepsSpinBox", 1, 1000000000, 500, 0},
+        {&render, "sbxAutomaticUpdate", 1, 2000000000, 7, 0},
+        {&viewAngle, "dsbAngleX", -360, 360, 0, 2},
+        {&viewAngle, "dsbAngleY", -360, 360, 0, 2},
+        {&viewAngle, "dsbAngleZ", -360, 360, 0, 2},
+        {&dataInput, "dsbCellSize", 0.000001, 1000000000, 1, 6},
+        {&dataInput, "dsbTimeStepDuration", 0.00001, 1000000000, 1, 6},
+        {&dataInput, "dsbRate", 0.00001, 1000000000, 1, 6},
+        {&neighborhood, "sbxSizeX", 0, 99, 2, 0},
+        {&neighborhood, "sbxSizeY", 0, 99, 2, 0},
+    };
+    for (const auto& input : inputs) {
+        QWidget* box = child(*input.dialog, input.box);
+        ASSERT_NE(box, nullptr) << input.box;
+        EXPECT_DOUBLE_EQ(box->property("minimum").toDouble(), input.minimum) << input.box;
+        EXPECT_DOUBLE_EQ(box->property("maximum").toDouble(), input.maximum) << input.box;
+        EXPECT_DOUBLE_EQ(box->property("value").toDouble(), input.value) << input.box;
+        EXPECT_EQ(box->property("decimals").toInt(), input.decimals) << input.box;
+    }
+    EXPECT_EQ(child<QSpinBox>(render, "sbxAutomaticUpdate")->suffix(), QStringLiteral(" steps"));
+}
+
+TEST(RunInfoForm, CheckBoxEnablesTheLimit)
 {
     RunInfoForm form;
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Set number of steps"));
-    EXPECT_EQ(form.size(), QSize(300, 150));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_EQ(form.windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(child<QPushButton>(form, "okButton")->isDefault());
     auto* check = child<QCheckBox>(form, "limitStepsCheckBox");
-    auto* label = child<QLabel>(form, "maxStepsLabel");
-    auto* spin = child<QSpinBox>(form, "maxStepsSpinBox");
-    auto* ok = child<QPushButton>(form, "okButton");
-    ASSERT_TRUE(check && label && spin && ok);
-    EXPECT_EQ(check->text(), QStringLiteral("Limit the number of steps"));
-    EXPECT_EQ(label->text(), QStringLiteral("Number of steps"));
-    EXPECT_TRUE(ok->isDefault());
-    EXPECT_EQ(spin->minimum(), 1);
-    EXPECT_EQ(spin->maximum(), 1000000000);
-    EXPECT_EQ(spin->value(), 500);
-    EXPECT_FALSE(check->isChecked());
-    EXPECT_FALSE(label->isEnabled());
-    EXPECT_FALSE(spin->isEnabled());
-    EXPECT_EQ(form.getMaxSteps(), -1);
-
-    check->setChecked(true);
-    EXPECT_TRUE(label->isEnabled());
-    EXPECT_TRUE(spin->isEnabled());
-    EXPECT_EQ(form.getMaxSteps(), 500);
-    check->setChecked(false);
-    EXPECT_FALSE(spin->isEnabled());
-    EXPECT_EQ(form.getMaxSteps(), -1);
+    for (bool on : {false, true, false}) {
+        check->setChecked(on);
+        EXPECT_EQ(child(form, "maxStepsLabel")->isEnabled(), on);
+        EXPECT_EQ(child(form, "maxStepsSpinBox")->isEnabled(), on);
+        EXPECT_EQ(form.getMaxSteps(), on ? 500 : -1);
+    }
 }
 
 TEST(RenderInfo, StartsFromTheCurrentSettingsAndTheCheckBoxEnablesTheInterval)
 {
     Ui::RenderInfo off(false, 7);
-    EXPECT_EQ(off.windowTitle(), QStringLiteral("Rendering Options"));
-    EXPECT_EQ(off.size(), QSize(400, 150));
-    auto* check = child<QCheckBox>(off, "chkEnableRendering");
-    auto* label = child<QLabel>(off, "lblAutomaticInterval");
-    auto* spin = child<QSpinBox>(off, "sbxAutomaticUpdate");
-    ASSERT_TRUE(check && label && spin);
-    EXPECT_EQ(check->text(), QStringLiteral("Enable Rendering"));
-    EXPECT_EQ(label->text(), QStringLiteral("Automatic update interval"));
-    EXPECT_EQ(spin->suffix(), QStringLiteral(" steps"));
-    EXPECT_EQ(spin->minimum(), 1);
-    EXPECT_EQ(spin->maximum(), 2000000000);
-    EXPECT_FALSE(check->isChecked());
-    EXPECT_FALSE(spin->isEnabled());
-    EXPECT_FALSE(label->isEnabled());
+    EXPECT_FALSE(off.isRenderingEnabled());
     EXPECT_EQ(off.getUpdateInterval(), 7u);
-    check->setChecked(true);
-    EXPECT_TRUE(spin->isEnabled());
-    EXPECT_TRUE(label->isEnabled());
-    EXPECT_TRUE(off.isRenderingEnabled());
-
+    for (bool on : {false, true}) {
+        child<QCheckBox>(off, "chkEnableRendering")->setChecked(on);
+        EXPECT_EQ(child(off, "lblAutomaticInterval")->isEnabled(), on);
+        EXPECT_EQ(child(off, "sbxAutomaticUpdate")->isEnabled(), on);
+        EXPECT_EQ(off.isRenderingEnabled(), on);
+    }
     Ui::RenderInfo on(true, 1);
     EXPECT_TRUE(on.isRenderingEnabled());
-    EXPECT_TRUE(child<QSpinBox>(on, "sbxAutomaticUpdate")->isEnabled());
+    EXPECT_TRUE(child(on, "sbxAutomaticUpdate")->isEnabled());
 }
 
-TEST(SaveIntervalDialog, ShowsTheIntervalAndAcceptsOnlyPositiveWholeNumbers)
+TEST(SaveIntervalDialog, AcceptsOnlyPositiveWholeNumbers)
 {
     TestSupport::ScriptedScope script;
     Ui::SaveIntervalDialog dialog(12);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Dialog"));
-    EXPECT_EQ(dialog.size(), QSize(400, 90));
     auto* line = child<QLineEdit>(dialog, "linInterval");
-    ASSERT_NE(line, nullptr);
-    EXPECT_EQ(child<QLabel>(dialog, "lblSaveInterval")->text(), QStringLiteral("Save interval"));
     EXPECT_EQ(line->text(), QStringLiteral("12"));
     EXPECT_EQ(dialog.getInterval(), 12u);
-
     script->addSetting("linInterval", "2147483647");
     EXPECT_EQ(Input::interaction().exec(&dialog), QDialog::Accepted);
     EXPECT_EQ(dialog.getInterval(), 2147483647u);
 
-    // The validator keeps out what is not a number; what it lets through as
-    // unfinished input does not close the dialog.
-    line->setText(QStringLiteral("0"));
-    EXPECT_EQ(Input::interaction().exec(&dialog), QDialog::Rejected);
-    line->setText(QString());
-    EXPECT_EQ(Input::interaction().exec(&dialog), QDialog::Rejected);
+    // What the validator lets through as unfinished input does not close the dialog.
+    for (const QString& text : {QStringLiteral("0"), QString()}) {
+        line->setText(text);
+        EXPECT_EQ(Input::interaction().exec(&dialog), QDialog::Rejected) << text.toStdString();
+    }
 }
 
-TEST(SetViewAngleDialog, ThreeAnglesFromMinusToPlus360)
+TEST(SetViewAngleDialog, GettersReadTheirOwnAxisClampedTo360)
 {
     Ui::SetViewAngleDialog dialog;
-    EXPECT_EQ(dialog.objectName(), QStringLiteral("SetViewAngleForm"));
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Set Viewing Angle"));
-    EXPECT_EQ(dialog.size(), QSize(400, 237));
-    QStringList labels;
-    for (QLabel* label : dialog.findChildren<QLabel*>())
-        labels << label->text();
-    EXPECT_TRUE(labels.contains(QStringLiteral("Angle X Axis")));
-    EXPECT_TRUE(labels.contains(QStringLiteral("Angle Y Axis")));
-    EXPECT_TRUE(labels.contains(QStringLiteral("Angle Z Axis")));
-    const QList<QDoubleSpinBox*> boxes = dialog.findChildren<QDoubleSpinBox*>();
-    ASSERT_EQ(boxes.size(), 3);
-    for (QDoubleSpinBox* box : boxes) {
-        EXPECT_EQ(box->minimum(), -360.0);
-        EXPECT_EQ(box->maximum(), 360.0);
-        EXPECT_EQ(box->decimals(), 2);
-        EXPECT_EQ(box->value(), 0.0);
-    }
     child<QDoubleSpinBox>(dialog, "dsbAngleY")->setValue(-45.5);
     child<QDoubleSpinBox>(dialog, "dsbAngleZ")->setValue(400);
     EXPECT_EQ(dialog.getAngleX(), 0.0);
@@ -142,39 +168,23 @@ TEST(SetViewAngleDialog, ThreeAnglesFromMinusToPlus360)
     EXPECT_EQ(dialog.getAngleZ(), 360.0);
 }
 
-TEST(SimpleDataInputDialog, DefaultsAndClampsBelowItsMinimums)
+TEST(SimpleDataInputDialog, ClampsBelowItsMinimums)
 {
     Ui::SimpleDataInputDialog dialog;
-    EXPECT_EQ(dialog.objectName(), QStringLiteral("SimpleDataInputDialogForm"));
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Dialog"));
-    EXPECT_EQ(dialog.size(), QSize(400, 300));
-    EXPECT_EQ(dialog.getCellSize(), 1.0);
-    EXPECT_EQ(dialog.getTimeStepDuration(), 1.0);
-    EXPECT_EQ(dialog.getRate(), 1.0);
-
-    child<QDoubleSpinBox>(dialog, "dsbCellSize")->setValue(0.0000001);
-    child<QDoubleSpinBox>(dialog, "dsbTimeStepDuration")->setValue(0.000001);
-    child<QDoubleSpinBox>(dialog, "dsbRate")->setValue(-3.0);
+    for (const char* name : {"dsbCellSize", "dsbTimeStepDuration", "dsbRate"})
+        child<QDoubleSpinBox>(dialog, name)->setValue(-3.0);
     EXPECT_DOUBLE_EQ(dialog.getCellSize(), 0.000001);
     EXPECT_DOUBLE_EQ(dialog.getTimeStepDuration(), 0.00001);
     EXPECT_DOUBLE_EQ(dialog.getRate(), 0.00001);
-
-    child<QDoubleSpinBox>(dialog, "dsbRate")->setValue(2e9);
-    EXPECT_DOUBLE_EQ(dialog.getRate(), 1e9);
-    for (QDoubleSpinBox* box : dialog.findChildren<QDoubleSpinBox*>())
-        EXPECT_EQ(box->decimals(), 6);
 }
 
 TEST(SelectNeighborhoodSizeDialog, AcceptedUnchangedGivesTwoAndTwo)
 {
     TestSupport::ScriptedScope script;
     Ui::SelectNeighborhoodSizeDialog dialog;
-    EXPECT_EQ(dialog.objectName(), QStringLiteral("SelectNeighborhoodSizeForm"));
-    EXPECT_EQ(dialog.size(), QSize(400, 104));
     ASSERT_EQ(Input::interaction().exec(&dialog), QDialog::Accepted);
     EXPECT_EQ(dialog.getSizeX(), 2);
     EXPECT_EQ(dialog.getSizeY(), 2);
-
     script->addSetting("sbxSizeY", "5");
     ASSERT_EQ(Input::interaction().exec(&dialog), QDialog::Accepted);
     EXPECT_EQ(dialog.getSizeX(), 2);
@@ -189,12 +199,9 @@ TEST(DoubleDelegate, EditsCellsAsNumbersAndOpensTextAtZero)
     model.setData(model.index(0, 0), QStringLiteral("not a number"));
     model.setData(model.index(1, 0), QStringLiteral("2.5"));
     QWidget parent;
-    QStyleOptionViewItem option;
-
-    QWidget* editor = delegate.createEditor(&parent, option, model.index(0, 0));
-    auto* box = qobject_cast<QDoubleSpinBox*>(editor);
+    auto* box = qobject_cast<QDoubleSpinBox*>(
+        delegate.createEditor(&parent, QStyleOptionViewItem(), model.index(0, 0)));
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->parent(), &parent);
     EXPECT_EQ(box->maximum(), largest);
     EXPECT_EQ(box->minimum(), -largest);
     EXPECT_EQ(box->decimals(), 5);
@@ -212,14 +219,14 @@ TEST(DoubleDelegate, EditsCellsAsNumbersAndOpensTextAtZero)
     EXPECT_EQ(stored.toDouble(), -1.25);
 }
 
-TEST(AboutDialog, FormTitleSizeAndAnEightPointRichTextLabel)
+TEST(AboutDialog, EightPointRichTextInNeutralWords)
 {
     AboutDialog dialog;
-    EXPECT_EQ(dialog.objectName(), QStringLiteral("AboutForm"));
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About"));
-    EXPECT_EQ(dialog.size(), QSize(400, 170));
     const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels[0]->font().pointSize(), 8);
     EXPECT_EQ(labels[0]->textFormat(), Qt::RichText);
+    for (const char* part :
+         {"the Lithoscope developers", "without warranty", "LGPL", "2.1", "https://www.qt.io"})
+        EXPECT_TRUE(labels[0]->text().contains(QLatin1String(part))) << part;
 }

@@ -1,18 +1,88 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 
+#include "Automata/automaton2d.h"
+#include "Automata/painter2d.h"
 #include "mainwindow.h"
-#include "testmodel.h"
 
 namespace ShellTest {
 
-// Lets the event loop work until the condition holds or the bound passes;
-// returns whether the condition held.
+// Cells are colour indices: 0 black, 1 white, 2 red. Counts its steps, saves and
+// paints, and lets a test act inside step() and save().
+class TestModel : public Automata::Automaton2D<int> {
+public:
+    TestModel(int width, int height, int fill = 1) : Automaton2D<int>(width, height)
+    {
+        for (std::size_t i = 0; i < cellCount(); ++i)
+            cells[i] = fill;
+        painter = new RecordingPainter(this);
+        ++alive;
+    }
+    ~TestModel() override
+    {
+        delete painter;
+        --alive;
+    }
+
+    void step() override
+    {
+        ++steps;
+        if (insideStep)
+            insideStep();
+        ++finishedSteps;
+    }
+    void save() override
+    {
+        ++saves;
+        if (insideSave)
+            insideSave();
+    }
+    void setSaveAll(bool on, int interval) override
+    {
+        Automaton2D<int>::setSaveAll(on, interval);
+        saveAllCalls.push_back({on, interval});
+    }
+    double getTime() override { return finishedSteps; }
+    std::string getTimeInfo() override { return " steps"; }
+    const float* getColor(const int& cell) override { return palette[cell]; }
+
+    void setCell(int x, int y, int value) { cells[index(x, y)] = value; }
+
+    std::vector<int> paintedAt; // the number of steps finished at each paint
+    int steps = 0;
+    int finishedSteps = 0;
+    int saves = 0;
+    std::vector<std::pair<bool, int>> saveAllCalls;
+    std::function<void()> insideStep;
+    std::function<void()> insideSave;
+
+    static inline int alive = 0;
+
+private:
+    class RecordingPainter : public Automata::Painter2D<int> {
+    public:
+        explicit RecordingPainter(TestModel* model) : Painter2D<int>(model), model(model) {}
+        void paint() override
+        {
+            model->paintedAt.push_back(model->finishedSteps);
+            Painter2D<int>::paint();
+        }
+
+    private:
+        TestModel* model;
+    };
+
+    float palette[3][3] = {{0.0f, 0.0f, 0.0f}, {1.0f, 1.0f, 1.0f}, {1.0f, 0.0f, 0.0f}};
+};
+
+// Lets the event loop work until the condition holds or the bound passes.
 inline bool processUntil(const std::function<bool()>& done, int boundMs = 3000)
 {
     QElapsedTimer timer;
@@ -30,13 +100,6 @@ inline void drainEvents(int rounds = 50)
 {
     for (int i = 0; i < rounds; ++i)
         QCoreApplication::processEvents();
-}
-
-// Loads a model of the test's own through the window's Load.
-inline void loadModel(MainWindow& window, Automata::Automaton* model)
-{
-    window.setFactory([model](int, QWidget*) { return model; });
-    window.load();
 }
 
 } // namespace ShellTest
