@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
@@ -109,63 +108,27 @@ TEST(ShellDialogs, FormsTitlesSizesTextsAndInputRanges)
     EXPECT_EQ(child<QSpinBox>(render, "sbxAutomaticUpdate")->suffix(), QStringLiteral(" steps"));
 }
 
-TEST(RunInfoForm, CheckBoxEnablesTheLimit)
+TEST(ShellDialogs, CheckBoxEnablesItsLabelAndSpinBox)
 {
-    RunInfoForm form;
-    EXPECT_EQ(form.minimumSize(), form.maximumSize());
-    EXPECT_EQ(form.windowModality(), Qt::WindowModal);
-    EXPECT_TRUE(child<QPushButton>(form, "okButton")->isDefault());
-    auto* check = child<QCheckBox>(form, "limitStepsCheckBox");
+    RunInfoForm runInfo;
+    EXPECT_EQ(runInfo.minimumSize(), runInfo.maximumSize());
+    EXPECT_EQ(runInfo.windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(child<QPushButton>(runInfo, "okButton")->isDefault());
+    Ui::RenderInfo render(false, 7);
+    EXPECT_EQ(render.getUpdateInterval(), 7u);
     for (bool on : {false, true, false}) {
-        check->setChecked(on);
-        EXPECT_EQ(child(form, "maxStepsLabel")->isEnabled(), on);
-        EXPECT_EQ(child(form, "maxStepsSpinBox")->isEnabled(), on);
-        EXPECT_EQ(form.getMaxSteps(), on ? 500 : -1);
-    }
-}
-
-TEST(RenderInfo, StartsFromTheCurrentSettingsAndTheCheckBoxEnablesTheInterval)
-{
-    Ui::RenderInfo off(false, 7);
-    EXPECT_FALSE(off.isRenderingEnabled());
-    EXPECT_EQ(off.getUpdateInterval(), 7u);
-    for (bool on : {false, true}) {
-        child<QCheckBox>(off, "chkEnableRendering")->setChecked(on);
-        EXPECT_EQ(child(off, "lblAutomaticInterval")->isEnabled(), on);
-        EXPECT_EQ(child(off, "sbxAutomaticUpdate")->isEnabled(), on);
-        EXPECT_EQ(off.isRenderingEnabled(), on);
+        child<QCheckBox>(runInfo, "limitStepsCheckBox")->setChecked(on);
+        EXPECT_EQ(child(runInfo, "maxStepsLabel")->isEnabled(), on);
+        EXPECT_EQ(child(runInfo, "maxStepsSpinBox")->isEnabled(), on);
+        EXPECT_EQ(runInfo.getMaxSteps(), on ? 500 : -1);
+        child<QCheckBox>(render, "chkEnableRendering")->setChecked(on);
+        EXPECT_EQ(child(render, "lblAutomaticInterval")->isEnabled(), on);
+        EXPECT_EQ(child(render, "sbxAutomaticUpdate")->isEnabled(), on);
+        EXPECT_EQ(render.isRenderingEnabled(), on);
     }
     Ui::RenderInfo on(true, 1);
     EXPECT_TRUE(on.isRenderingEnabled());
     EXPECT_TRUE(child(on, "sbxAutomaticUpdate")->isEnabled());
-}
-
-TEST(SaveIntervalDialog, AcceptsOnlyPositiveWholeNumbers)
-{
-    TestSupport::ScriptedScope script;
-    Ui::SaveIntervalDialog dialog(12);
-    auto* line = child<QLineEdit>(dialog, "linInterval");
-    EXPECT_EQ(line->text(), QStringLiteral("12"));
-    EXPECT_EQ(dialog.getInterval(), 12u);
-    script->addSetting("linInterval", "2147483647");
-    EXPECT_EQ(Input::interaction().exec(&dialog), QDialog::Accepted);
-    EXPECT_EQ(dialog.getInterval(), 2147483647u);
-
-    // What the validator lets through as unfinished input does not close the dialog.
-    for (const QString& text : {QStringLiteral("0"), QString()}) {
-        line->setText(text);
-        EXPECT_EQ(Input::interaction().exec(&dialog), QDialog::Rejected) << text.toStdString();
-    }
-}
-
-TEST(SetViewAngleDialog, GettersReadTheirOwnAxisClampedTo360)
-{
-    Ui::SetViewAngleDialog dialog;
-    child<QDoubleSpinBox>(dialog, "dsbAngleY")->setValue(-45.5);
-    child<QDoubleSpinBox>(dialog, "dsbAngleZ")->setValue(400);
-    EXPECT_EQ(dialog.getAngleX(), 0.0);
-    EXPECT_EQ(dialog.getAngleY(), -45.5);
-    EXPECT_EQ(dialog.getAngleZ(), 360.0);
 }
 
 TEST(SimpleDataInputDialog, ClampsBelowItsMinimums)

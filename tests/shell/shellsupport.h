@@ -14,8 +14,8 @@
 
 namespace ShellTest {
 
-// Cells are colour indices: 0 black, 1 white, 2 red. Counts its steps, saves and
-// paints, and lets a test act inside step() and save().
+// Cells are colour indices: 0 black, 1 white, 2 red. Counts its steps and paints,
+// and lets a test act inside step() and save().
 class TestModel : public Automata::Automaton2D<int> {
 public:
     TestModel(int width, int height, int fill = 1) : Automaton2D<int>(width, height)
@@ -40,7 +40,6 @@ public:
     }
     void save() override
     {
-        ++saves;
         if (insideSave)
             insideSave();
     }
@@ -58,7 +57,6 @@ public:
     std::vector<int> paintedAt; // the number of steps finished at each paint
     int steps = 0;
     int finishedSteps = 0;
-    int saves = 0;
     std::vector<std::pair<bool, int>> saveAllCalls;
     std::function<void()> insideStep;
     std::function<void()> insideSave;
