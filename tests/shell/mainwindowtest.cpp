@@ -210,23 +210,26 @@ TEST_F(MainWindowTest, SelectedEntryIsBuiltOnlyByLoadAndAFailedLoadKeepsTheModel
 TEST_F(MainWindowTest, RunQueuedDuringADialogUnderTheLockNeitherBlocksNorStepsTheOldModel)
 {
     TestModel* first = load();
-    startRun(20);
-    QCoreApplication::processEvents();
     int stepsDuringDialog = -1;
-    first->insideSave = [&] {
+    auto dialog = [&] {
         const int before = first->steps;
         drainEvents(5);
         stepsDuringDialog = first->steps - before;
     };
+    startRun(20);
+    QCoreApplication::processEvents();
+    first->insideSave = dialog;
     action("actionSave")->trigger();
     EXPECT_EQ(stepsDuringDialog, 0);
 
     // A cancelled load leaves the run going.
+    stepsDuringDialog = -1;
     window.setFactory([&](int, QWidget*) -> Automata::Automaton* {
-        drainEvents(5);
+        dialog();
         return nullptr;
     });
     window.load();
+    EXPECT_EQ(stepsDuringDialog, 0);
     drainEvents(100);
     EXPECT_EQ(first->steps, 20);
 
@@ -236,12 +239,7 @@ TEST_F(MainWindowTest, RunQueuedDuringADialogUnderTheLockNeitherBlocksNorStepsTh
     auto* second = new TestModel(4, 4);
     stepsDuringDialog = -1;
     window.setFactory([&](int, QWidget*) -> Automata::Automaton* {
-        const int before = first->steps;
-        script->onDialog = [](QWidget*) { drainEvents(5); };
-        QDialog dialog;
-        Input::interaction().exec(&dialog);
-        script->onDialog = nullptr;
-        stepsDuringDialog = first->steps - before;
+        dialog();
         return second;
     });
     window.load();
