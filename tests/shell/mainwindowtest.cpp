@@ -99,18 +99,22 @@ TEST_F(MainWindowTest, ToolbarHoldsTheActionsAndTheCatalogueInOrder)
     EXPECT_EQ(list->currentIndex(), 0);
 }
 
-TEST_F(MainWindowTest, LimitedRunStepsExactlyAndRepaintsAtTheUpdateInterval)
+TEST_F(MainWindowTest, RunsStepExactlyRepaintAtTheUpdateIntervalAndShowTheTime)
 {
     window.show();
     TestModel* model = load();
     drainEvents();
     model->paintedAt.clear();
+    action("actionRunStep")->trigger();
+    EXPECT_EQ(model->paintedAt, (std::vector<int>{1}));
+    EXPECT_EQ(status(), QStringLiteral("Current time: 1 steps"));
+
     startRun(3);
     EXPECT_EQ(script->dialogTitles().last(), QStringLiteral("Set number of steps"));
     drainEvents();
-    EXPECT_EQ(model->steps, 3);
-    EXPECT_EQ(status(), QStringLiteral("Current time: 3 steps"));
-    EXPECT_EQ(model->paintedAt, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(model->steps, 1 + 3);
+    EXPECT_EQ(model->paintedAt, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(status(), QStringLiteral("Current time: 4 steps"));
 
     script->addSetting("sbxAutomaticUpdate", "4");
     action("actionRendering")->trigger();
@@ -118,32 +122,9 @@ TEST_F(MainWindowTest, LimitedRunStepsExactlyAndRepaintsAtTheUpdateInterval)
     model->paintedAt.clear();
     startRun(10);
     drainEvents();
-    EXPECT_EQ(model->steps, 13);
-    EXPECT_EQ(model->paintedAt, (std::vector<int>{3 + 4, 3 + 8}));
-    EXPECT_EQ(status(), QStringLiteral("Current time: 13 steps"));
-}
-
-TEST_F(MainWindowTest, PauseStopsAnUnlimitedRunAfterAtMostOneStep)
-{
-    TestModel* model = load();
-    startRun(0);
-    ASSERT_TRUE(processUntil([&] { return model->steps >= 5; }));
-    action("actionPause")->trigger();
-    const int atPause = model->steps;
-    drainEvents();
-    EXPECT_LE(model->steps, atPause + 1);
-}
-
-TEST_F(MainWindowTest, SingleStepRepaintsAndShowsTheTimeEvenTheDefaultOne)
-{
-    window.show();
-    TestModel* model = load();
-    drainEvents();
-    model->paintedAt.clear();
-    action("actionRunStep")->trigger();
-    EXPECT_EQ(model->steps, 1);
-    EXPECT_EQ(model->paintedAt, (std::vector<int>{1}));
-    EXPECT_EQ(status(), QStringLiteral("Current time: 1 steps"));
+    EXPECT_EQ(model->steps, 4 + 10);
+    EXPECT_EQ(model->paintedAt, (std::vector<int>{4 + 4, 4 + 8}));
+    EXPECT_EQ(status(), QStringLiteral("Current time: 14 steps"));
 
     // A model that keeps the time every model starts with.
     struct PlainTimeModel : TestModel {
@@ -346,10 +327,17 @@ TEST_F(MainWindowTest, ViewAxisAndAboutActions)
     EXPECT_EQ(script->dialogTitles().last(), QStringLiteral("About"));
 }
 
-TEST_F(MainWindowTest, CloseAsksAndAnAcceptedCloseEndsTheRun)
+TEST_F(MainWindowTest, PauseAndAnAcceptedCloseEndAnUnlimitedRun)
 {
     window.show();
     TestModel* model = load();
+    startRun(0);
+    ASSERT_TRUE(processUntil([&] { return model->steps >= 5; }));
+    action("actionPause")->trigger();
+    const int atPause = model->steps;
+    drainEvents();
+    EXPECT_LE(model->steps, atPause + 1);
+
     script->setQuestionAnswer(QMessageBox::Cancel);
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
@@ -360,7 +348,7 @@ TEST_F(MainWindowTest, CloseAsksAndAnAcceptedCloseEndsTheRun)
               QStringLiteral("Do you wish to close? All unsaved work will be lost"));
 
     startRun(0);
-    ASSERT_TRUE(processUntil([&] { return model->steps >= 2; }));
+    ASSERT_TRUE(processUntil([&] { return model->steps >= atPause + 3; }));
     script->setQuestionAnswer(QMessageBox::Ok);
     EXPECT_TRUE(window.close());
     const int atClose = model->steps;
