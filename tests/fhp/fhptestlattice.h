@@ -4,80 +4,79 @@
 
 #include <QThreadPool>
 
-#include "Automata/FhpAutomata/fhpcell.h"
+#include "Automata/FhpAutomata/fhpautomaton.h"
 
 namespace FhpTest {
 
+using Automata::FhpAutomata::FhpAutomaton;
 using Automata::FhpAutomata::FhpCell;
 
 // Direction bits, in the order the six channels are named.
-constexpr unsigned E = FhpCell::EastBit;
-constexpr unsigned W = FhpCell::WestBit;
-constexpr unsigned NE = FhpCell::NorthEastBit;
-constexpr unsigned NW = FhpCell::NorthWestBit;
-constexpr unsigned SE = FhpCell::SouthEastBit;
-constexpr unsigned SW = FhpCell::SouthWestBit;
+constexpr unsigned E = FhpCell::EastBit, W = FhpCell::WestBit, NE = FhpCell::NorthEastBit,
+                   NW = FhpCell::NorthWestBit, SE = FhpCell::SouthEastBit, SW = FhpCell::SouthWestBit,
+                   ALL = FhpCell::ChannelBits;
 
 // A width x height initial state built site by site, in lattice order.
-class Lattice {
-public:
+struct Lattice {
     Lattice(int width, int height) : width(width), height(height), cells(static_cast<std::size_t>(width) * height) {}
-
     FhpCell& at(int x, int y) { return cells[static_cast<std::size_t>(x) * height + y]; }
-    Lattice& particles(int x, int y, unsigned present)
-    {
-        at(x, y).setParticles(present);
-        return *this;
-    }
-    Lattice& obstacle(int x, int y)
-    {
-        at(x, y).setObstacle(true);
-        return *this;
-    }
+    Lattice& particles(int x, int y, unsigned present) { at(x, y).setParticles(present); return *this; }
+    Lattice& obstacle(int x, int y) { at(x, y).setObstacle(true); return *this; }
+    Lattice& substrate(int x, int y) { at(x, y).setSubstrate(true); return *this; }
     Lattice& source(int x, int y, float level)
     {
         at(x, y).setSource(true);
         at(x, y).setSourceLevel(level);
         return *this;
     }
-    Lattice& substrate(int x, int y)
-    {
-        at(x, y).setSubstrate(true);
-        return *this;
-    }
     const FhpCell* data() const { return cells.data(); }
 
-    int width;
-    int height;
+    int width, height;
     std::vector<FhpCell> cells;
 };
 
-inline const FhpCell& cellAt(const FhpCell* cells, int height, int x, int y)
+// A lattice of fixed pseudo-random gas; `always` adds particles to every site.
+inline Lattice randomGas(int width, int height, unsigned seed, unsigned always = 0)
 {
-    return cells[static_cast<std::size_t>(x) * height + y];
+    Lattice l(width, height);
+    for (FhpCell& c : l.cells) {
+        seed = seed * 1103515245u + 12345u;
+        c.setParticles(((seed >> 16) & ALL) | always);
+    }
+    return l;
 }
 
-inline long long particleTotal(const FhpCell* cells, int count)
+inline const FhpCell& site(FhpAutomaton& a, int x, int y)
+{
+    return a.getCells()[static_cast<std::size_t>(x) * a.getHeight() + y];
+}
+
+inline std::vector<FhpCell> cellsOf(FhpAutomaton& a)
+{
+    return std::vector<FhpCell>(a.getCells(), a.getCells() + a.getWidth() * a.getHeight());
+}
+
+inline long long particleTotal(FhpAutomaton& a)
 {
     long long total = 0;
-    for (int i = 0; i < count; ++i)
-        total += cells[i].particleCount();
+    for (const FhpCell& c : cellsOf(a))
+        total += c.particleCount();
     return total;
 }
 
-// Sets the global pool's size for one scope.
-class PoolSize {
-public:
-    explicit PoolSize(int threads) : previous(QThreadPool::globalInstance()->maxThreadCount())
-    {
-        QThreadPool::globalInstance()->setMaxThreadCount(threads);
-    }
-    ~PoolSize() { QThreadPool::globalInstance()->setMaxThreadCount(previous); }
-    PoolSize(const PoolSize&) = delete;
-    PoolSize& operator=(const PoolSize&) = delete;
+inline int depositCount(FhpAutomaton& a)
+{
+    int count = 0;
+    for (const FhpCell& c : cellsOf(a))
+        count += c.isDeposit();
+    return count;
+}
 
-private:
-    int previous;
+// Sets the global pool's size for one scope.
+struct PoolSize {
+    explicit PoolSize(int threads) { QThreadPool::globalInstance()->setMaxThreadCount(threads); }
+    ~PoolSize() { QThreadPool::globalInstance()->setMaxThreadCount(previous); }
+    const int previous = QThreadPool::globalInstance()->maxThreadCount();
 };
 
 } // namespace FhpTest

@@ -1,22 +1,17 @@
-#include <QDir>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "Automata/FhpAutomata/accelerationfhp.h"
-#include "Automata/FhpAutomata/fhpautomaton.h"
 #include "Automata/FhpAutomata/fhpdeposition.h"
 #include "Automata/FhpAutomata/multifhpautomaton.h"
 #include "Input/catalogue.h"
 #include "Input/fhpdepositionloader.h"
 #include "Input/fhploader.h"
-#include "Input/imageinput.h"
 #include "Input/multifhpautomatonloader.h"
 #include "Ui/multifhpautomatonoptions.h"
 #include "fhptestlattice.h"
@@ -24,230 +19,128 @@
 
 using namespace FhpTest;
 using Automata::FhpAutomata::AccelerationFhp;
-using Automata::FhpAutomata::FhpAutomaton;
 using Automata::FhpAutomata::FhpDeposition;
 using Automata::FhpAutomata::MultiFhpAutomaton;
 using TestSupport::ScriptedScope;
 
 namespace {
 
-// Writes a one-row image of the given colours.
-QString writeRow(const QTemporaryDir& dir, const QString& name, const std::vector<QRgb>& colours)
+FhpCell cell(unsigned bits, float level = FhpCell::defaultSourceLevel)
 {
-    QImage image(static_cast<int>(colours.size()), 1, QImage::Format_RGB32);
-    for (int x = 0; x < image.width(); ++x)
-        image.setPixel(x, 0, colours[static_cast<std::size_t>(x)]);
-    const QString path = dir.filePath(name);
-    EXPECT_TRUE(image.save(path));
-    return path;
+    FhpCell c;
+    c.setBits(static_cast<std::uint16_t>(bits));
+    c.setSourceLevel(level);
+    return c;
 }
 
+// Builds a model through a loader whose open-file dialog answers path; the
+// ensemble's loader gets there through the "..." button of its dialog.
+template <typename Loader, typename Model>
+std::unique_ptr<Model> loadWith(const QString& path)
+{
+    ScriptedScope script;
+    script->addSetting(QStringLiteral("initialStateButton"), QStringLiteral("click"));
+    script->queueOpenFile(path);
+    std::unique_ptr<Automata::Automaton> model(Loader(nullptr).load());
+    EXPECT_TRUE(script->messages().isEmpty());
+    EXPECT_NE(dynamic_cast<Model*>(model.get()), nullptr);
+    return std::unique_ptr<Model>(dynamic_cast<Model*>(model.release()));
+}
+
+// Saves the model built from l through its save dialog; returns the file.
 template <typename Model>
-Model* loaded(Automata::Automaton* automaton)
+QString saveOf(const QTemporaryDir& dir, const Lattice& l)
 {
-    auto* model = dynamic_cast<Model*>(automaton);
-    EXPECT_NE(model, nullptr);
-    return model;
-}
-
-const FhpCell& site(FhpAutomaton& a, int x, int y)
-{
-    return cellAt(a.getCells(), a.getHeight(), x, y);
+    ScriptedScope script;
+    script->queueSaveFile(dir.filePath(QStringLiteral("state.png")));
+    Model(l.width, l.height, l.data()).save();
+    return dir.filePath(QStringLiteral("state.png"));
 }
 
 } // namespace
 
-TEST(FhpLoader, ColoursBecomeFullSitesObstaclesAndSources)
+TEST(FhpLoaders, ColoursBecomeFullSitesSolidsAndSources)
 {
-    QTemporaryDir dir;
-    const QString path = writeRow(dir, QStringLiteral("row.png"),
-                                  {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(255, 0, 255), qRgb(128, 0, 128),
-                                   qRgb(255, 255, 255), qRgb(128, 128, 128), qRgb(0, 255, 0),
-                                   qRgb(255, 0, 254), qRgb(1, 0, 1)});
-    ScriptedScope script;
-    script->queueOpenFile(path);
-    Input::FhpLoader loader(nullptr);
-    std::unique_ptr<Automata::Automaton> model(loader.load());
-    FhpAutomaton* a = loaded<FhpAutomaton>(model.get());
-    ASSERT_NE(a, nullptr);
-    EXPECT_EQ(script->fileDialogCaptions(), QStringList{QStringLiteral("Open Image")});
-    EXPECT_EQ(script->fileDialogFolders().value(0), Input::ImageInput::examplesFolder());
-    ASSERT_EQ(a->getWidth(), 9);
-    ASSERT_EQ(a->getHeight(), 1);
-    EXPECT_EQ(site(*a, 0, 0).particleCount(), 6);
-    EXPECT_FALSE(site(*a, 0, 0).isSource());
-    EXPECT_TRUE(site(*a, 1, 0).isObstacle());
-    EXPECT_EQ(site(*a, 1, 0).particleCount(), 0);
-    EXPECT_TRUE(site(*a, 2, 0).isSource());
-    EXPECT_FLOAT_EQ(site(*a, 2, 0).getSourceLevel(), 1.0f);
-    EXPECT_TRUE(site(*a, 3, 0).isSource());
-    EXPECT_FLOAT_EQ(site(*a, 3, 0).getSourceLevel(), 128.0f / 255.0f);
-    EXPECT_TRUE(site(*a, 8, 0).isSource());
-    for (int x = 4; x < 8; ++x)
-        EXPECT_EQ(site(*a, x, 0), FhpCell()) << "pixel " << x;
-    EXPECT_TRUE(script->messages().isEmpty());
-}
-
-TEST(FhpLoader, PixelsKeepTheirPlace)
-{
-    QTemporaryDir dir;
-    QImage image(2, 3, QImage::Format_RGB32);
+    const unsigned O = FhpCell::ObstacleBit, S = FhpCell::SourceBit;
+    const FhpCell empty;
+    struct Pixel { QRgb colour; FhpCell fhp, deposition; };
+    const Pixel pixels[] = {{qRgb(0, 0, 0), cell(ALL), cell(ALL)},
+                            {qRgb(255, 0, 0), cell(O), cell(O)},
+                            {qRgb(255, 0, 255), cell(S, 1.0f), cell(S)},
+                            {qRgb(128, 0, 128), cell(S, 128.0f / 255.0f), empty},
+                            {qRgb(1, 0, 1), cell(S, 1.0f / 255.0f), empty},
+                            {qRgb(0, 128, 0), empty, cell(FhpCell::SubstrateBit)},
+                            {qRgb(255, 0, 254), empty, empty},
+                            {qRgb(128, 128, 0), empty, empty},
+                            {qRgb(128, 128, 128), empty, empty},
+                            {qRgb(255, 255, 255), empty, empty}};
+    // The bottom row stays white, so a loader that turned the picture over is caught.
+    QImage image(10, 2, QImage::Format_RGB32);
     image.fill(Qt::white);
-    image.setPixel(0, 0, qRgb(0, 0, 0));
-    const QString path = dir.filePath(QStringLiteral("corner.png"));
+    for (int x = 0; x < 10; ++x)
+        image.setPixel(x, 0, pixels[x].colour);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("input.png"));
     ASSERT_TRUE(image.save(path));
-    ScriptedScope script;
-    script->queueOpenFile(path);
-    Input::FhpLoader loader(nullptr);
-    std::unique_ptr<Automata::Automaton> model(loader.load());
-    FhpAutomaton* a = loaded<FhpAutomaton>(model.get());
-    ASSERT_NE(a, nullptr);
-    EXPECT_EQ(site(*a, 0, 0).particleCount(), 6);
-    EXPECT_EQ(site(*a, 0, 2).particleCount(), 0);
-}
-
-TEST(FhpLoader, UnreadableOrCancelledImageGivesTheWarningAndNoModel)
-{
-    for (const QString& answer : {QString(), QStringLiteral("/no/such/image.png")}) {
-        ScriptedScope script;
-        script->queueOpenFile(answer);
-        Input::FhpLoader loader(nullptr);
-        EXPECT_EQ(loader.load(), nullptr);
-        ASSERT_EQ(script->messages().size(), 1);
-        EXPECT_EQ(script->messages()[0].icon, QMessageBox::Warning);
-        EXPECT_EQ(script->messages()[0].title, QString());
-        EXPECT_EQ(script->messages()[0].text, QStringLiteral("Could not open input file!"));
+    auto gas = loadWith<Input::FhpLoader, FhpAutomaton>(path);
+    auto grower = loadWith<Input::FhpDepositionLoader, FhpDeposition>(path);
+    auto ensemble = loadWith<Input::MultiFhpAutomatonLoader, MultiFhpAutomaton>(path);
+    ASSERT_TRUE(gas && grower && ensemble);
+    ASSERT_TRUE(gas->getWidth() == 10 && gas->getHeight() == 2);
+    for (int x = 0; x < 10; ++x) {
+        EXPECT_EQ(site(*gas, x, 0), pixels[x].fhp) << "pixel " << x;
+        EXPECT_EQ(site(*grower, x, 0), pixels[x].deposition) << "pixel " << x;
+        EXPECT_EQ(site(*gas, x, 1), empty) << "pixel " << x;
     }
-    ScriptedScope script;
-    Input::FhpDepositionLoader deposition(nullptr);
-    EXPECT_EQ(deposition.load(), nullptr);
-    ASSERT_EQ(script->messages().size(), 1);
-    EXPECT_EQ(script->messages()[0].text, QStringLiteral("Could not open input file!"));
+    // The ensemble reads its image exactly as the plain loader does.
+    EXPECT_EQ(cellsOf(*ensemble->getMember(0)), cellsOf(*gas));
 }
 
-TEST(FhpLoader, SavedStateReloadsWithObstaclesFullSitesAndSources)
+TEST(FhpLoaders, SavedStatesReloadWithTheirSolidsFullSitesAndSources)
 {
+    // Partly filled sites come back empty and sources at level 1.0.
     QTemporaryDir dir;
-    Lattice l(6, 2);
-    l.obstacle(0, 0).particles(1, 0, FhpCell::ChannelBits).particles(2, 0, E | NW | SW);
-    l.source(3, 0, 0.3f).particles(4, 0, W);
-    const QString path = dir.filePath(QStringLiteral("state.png"));
-    {
-        ScriptedScope script;
-        FhpAutomaton a(6, 2, l.data());
-        script->queueSaveFile(path);
-        a.save();
-    }
-    ScriptedScope script;
-    script->queueOpenFile(path);
-    Input::FhpLoader loader(nullptr);
-    std::unique_ptr<Automata::Automaton> model(loader.load());
-    FhpAutomaton* b = loaded<FhpAutomaton>(model.get());
-    ASSERT_NE(b, nullptr);
-    EXPECT_TRUE(site(*b, 0, 0).isObstacle());
-    EXPECT_EQ(site(*b, 1, 0).particleCount(), 6);
-    EXPECT_EQ(site(*b, 2, 0), FhpCell());
-    EXPECT_TRUE(site(*b, 3, 0).isSource());
-    EXPECT_FLOAT_EQ(site(*b, 3, 0).getSourceLevel(), 1.0f);
-    EXPECT_EQ(site(*b, 4, 0), FhpCell());
-    EXPECT_EQ(site(*b, 5, 1), FhpCell());
-}
+    Lattice l(5, 2);
+    l.obstacle(0, 0).particles(1, 0, ALL).particles(2, 0, E | NW | SW).source(3, 0, 0.3f).particles(4, 0, W);
+    auto gas = loadWith<Input::FhpLoader, FhpAutomaton>(saveOf<FhpAutomaton>(dir, l));
+    ASSERT_NE(gas, nullptr);
+    const FhpCell expected[] = {cell(FhpCell::ObstacleBit), cell(ALL), FhpCell(), cell(FhpCell::SourceBit, 1.0f),
+                                FhpCell()};
+    for (int x = 0; x < 5; ++x)
+        EXPECT_EQ(site(*gas, x, 0), expected[x]) << "site " << x;
+    EXPECT_EQ(site(*gas, 4, 1), FhpCell());
 
-TEST(FhpLoader, SaveAllWritesEveryStepWhateverTheInterval)
-{
-    QTemporaryDir dir;
-    ScriptedScope script;
-    Lattice l(4, 3);
-    FhpAutomaton a(4, 3, l.data());
-    script->queueSaveFile(dir.filePath(QStringLiteral("run.png")));
-    a.setSaveAll(true, 5);
-    for (int i = 0; i < 3; ++i)
-        a.step();
-    a.setSaveAll(false, 5);
-    a.step();
-    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("run00000.png"))));
-    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("run00002.png"))));
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("run00003.png"))));
-}
-
-TEST(FhpDepositionLoader, ColoursBecomeGasSolidsAndSources)
-{
-    QTemporaryDir dir;
-    const QString path = writeRow(dir, QStringLiteral("row.png"),
-                                  {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(255, 0, 255), qRgb(0, 128, 0),
-                                   qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(255, 255, 255)});
-    ScriptedScope script;
-    script->queueOpenFile(path);
-    Input::FhpDepositionLoader loader(nullptr);
-    std::unique_ptr<Automata::Automaton> model(loader.load());
-    FhpDeposition* a = loaded<FhpDeposition>(model.get());
-    ASSERT_NE(a, nullptr);
-    EXPECT_EQ(site(*a, 0, 0).particleCount(), 6);
-    EXPECT_TRUE(site(*a, 1, 0).isObstacle());
-    EXPECT_TRUE(site(*a, 2, 0).isSource());
-    EXPECT_TRUE(site(*a, 3, 0).isSubstrate());
-    for (int x = 4; x < 7; ++x)
-        EXPECT_EQ(site(*a, x, 0), FhpCell()) << "pixel " << x;
-}
-
-TEST(FhpDepositionLoader, SavedStateKeepsTheSubstrateButNotTheDeposit)
-{
-    QTemporaryDir dir;
-    Lattice l(4, 1);
-    l.substrate(0, 0).obstacle(2, 0).source(3, 0, 0.5f);
-    l.at(1, 0).setDeposit(true);
-    const QString path = dir.filePath(QStringLiteral("grown.png"));
-    {
-        ScriptedScope script;
-        FhpDeposition a(4, 1, l.data());
-        script->queueSaveFile(path);
-        a.save();
-    }
-    ScriptedScope script;
-    script->queueOpenFile(path);
-    Input::FhpDepositionLoader loader(nullptr);
-    std::unique_ptr<Automata::Automaton> model(loader.load());
-    FhpDeposition* b = loaded<FhpDeposition>(model.get());
-    ASSERT_NE(b, nullptr);
-    EXPECT_TRUE(site(*b, 0, 0).isSubstrate());
-    EXPECT_EQ(site(*b, 1, 0), FhpCell());
-    EXPECT_TRUE(site(*b, 2, 0).isObstacle());
-    EXPECT_TRUE(site(*b, 3, 0).isSource());
+    // The deposition model shows substrate dark green and deposit olive; the
+    // substrate reloads, the deposit does not.
+    Lattice seeded(5, 1);
+    seeded.substrate(0, 0).obstacle(2, 0).source(3, 0, 0.5f).particles(4, 0, W).at(1, 0).setDeposit(true);
+    unsigned char r[5], g[5], b[5];
+    FhpDeposition(5, 1, seeded.data()).exportImage(r, g, b);
+    const int shown[5][3] = {{0, 128, 0}, {128, 128, 0}, {255, 0, 0}, {255, 0, 255}, {212, 212, 212}};
+    for (int x = 0; x < 5; ++x)
+        EXPECT_TRUE(r[x] == shown[x][0] && g[x] == shown[x][1] && b[x] == shown[x][2]) << "site " << x;
+    auto grower = loadWith<Input::FhpDepositionLoader, FhpDeposition>(saveOf<FhpDeposition>(dir, seeded));
+    ASSERT_NE(grower, nullptr);
+    EXPECT_TRUE(site(*grower, 0, 0).isSubstrate() && site(*grower, 2, 0).isObstacle()
+                && site(*grower, 3, 0).isSource());
+    EXPECT_EQ(site(*grower, 1, 0), FhpCell());
 }
 
 TEST(MultiFhpAutomatonOptions, FieldsHaveTheirRangesAndDefaults)
 {
     Ui::MultiFhpAutomatonOptions dialog;
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Dialog"));
-    EXPECT_EQ(dialog.objectName(), QStringLiteral("MultiFhpAutomatonOptionsDialog"));
-    struct Spin {
-        const char* name;
-        int minimum, maximum, value;
-    };
-    const Spin spins[] = {{"scaleFactorSpinBox", 1, 1000, 10},
-                          {"automataToRunSpinBox", 1, 200, 1},
-                          {"stepsToAverageSpinBox", 1, 200, 10},
-                          {"stripWidthSpinBox", 1, 999999999, 50}};
+    struct Spin { const char* name; double minimum, maximum, step, value; };
+    const Spin spins[] = {{"scaleFactorSpinBox", 1, 1000, 1, 10},       {"automataToRunSpinBox", 1, 200, 1, 1},
+                          {"stepsToAverageSpinBox", 1, 200, 1, 10},     {"stripWidthSpinBox", 1, 999999999, 1, 50},
+                          {"switchProbabilitySpinBox", 0, 1, 0.0001, 0.5}};
     for (const Spin& s : spins) {
-        auto* box = dialog.findChild<QSpinBox*>(QString::fromLatin1(s.name));
+        auto* box = dialog.findChild<QAbstractSpinBox*>(QString::fromLatin1(s.name));
         ASSERT_NE(box, nullptr) << s.name;
-        EXPECT_EQ(box->minimum(), s.minimum) << s.name;
-        EXPECT_EQ(box->maximum(), s.maximum) << s.name;
-        EXPECT_EQ(box->value(), s.value) << s.name;
+        EXPECT_TRUE(box->property("minimum").toDouble() == s.minimum && box->property("maximum").toDouble() == s.maximum
+                    && box->property("singleStep").toDouble() == s.step && box->property("value").toDouble() == s.value)
+            << s.name;
     }
-    auto* probability = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("switchProbabilitySpinBox"));
-    ASSERT_NE(probability, nullptr);
-    EXPECT_EQ(probability->decimals(), 4);
-    EXPECT_DOUBLE_EQ(probability->minimum(), 0.0);
-    EXPECT_DOUBLE_EQ(probability->maximum(), 1.0);
-    EXPECT_DOUBLE_EQ(probability->singleStep(), 0.0001);
-    EXPECT_DOUBLE_EQ(probability->value(), 0.5);
-    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("initialStateLineEdit"));
-    ASSERT_NE(edit, nullptr);
-    EXPECT_TRUE(edit->text().isEmpty());
-    auto* button = dialog.findChild<QPushButton*>(QStringLiteral("initialStateButton"));
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->text(), QStringLiteral("..."));
+    EXPECT_EQ(dialog.findChild<QDoubleSpinBox*>(QStringLiteral("switchProbabilitySpinBox"))->decimals(), 4);
 }
 
 TEST(MultiFhpAutomatonOptions, BrowseButtonFillsThePathAndRemembersItsFolder)
@@ -258,9 +151,10 @@ TEST(MultiFhpAutomatonOptions, BrowseButtonFillsThePathAndRemembersItsFolder)
     Ui::MultiFhpAutomatonOptions dialog;
     auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("initialStateLineEdit"));
     auto* button = dialog.findChild<QPushButton*>(QStringLiteral("initialStateButton"));
+    ASSERT_TRUE(edit && button);
+    EXPECT_TRUE(button->text() == QStringLiteral("...") && edit->text().isEmpty());
     script->queueOpenFile(chosen);
     button->click();
-    EXPECT_EQ(edit->text(), chosen);
     button->click(); // cancelled: the path stays
     EXPECT_EQ(edit->text(), chosen);
     ASSERT_EQ(script->fileDialogCaptions().size(), 2);
@@ -268,111 +162,61 @@ TEST(MultiFhpAutomatonOptions, BrowseButtonFillsThePathAndRemembersItsFolder)
     EXPECT_EQ(script->fileDialogFolders()[1], dir.path());
 }
 
-TEST(MultiFhpAutomatonLoader, BuildsTheEnsembleFromTheDialog)
+TEST(MultiFhpAutomatonLoader, BuildsTheEnsembleFromTheDialogOrNothing)
 {
-    QTemporaryDir dir;
-    const QString path = writeRow(dir, QStringLiteral("row.png"),
-                                  {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(255, 0, 255), qRgb(255, 255, 255)});
+    const QString names[] = {QStringLiteral("initialStateLineEdit"), QStringLiteral("automataToRunSpinBox"),
+                             QStringLiteral("scaleFactorSpinBox"), QStringLiteral("stepsToAverageSpinBox"),
+                             QStringLiteral("stripWidthSpinBox")};
+    const QString values[] = {TestSupport::examplePath(QStringLiteral("fhp/channel.png")), QStringLiteral("3"),
+                              QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("7")};
     ScriptedScope script;
-    script->addSetting(QStringLiteral("initialStateButton"), QStringLiteral("click"));
-    script->addSetting(QStringLiteral("automataToRunSpinBox"), QStringLiteral("3"));
-    script->addSetting(QStringLiteral("scaleFactorSpinBox"), QStringLiteral("2"));
-    script->addSetting(QStringLiteral("stepsToAverageSpinBox"), QStringLiteral("4"));
-    script->addSetting(QStringLiteral("stripWidthSpinBox"), QStringLiteral("7"));
-    script->queueOpenFile(path);
-    Input::MultiFhpAutomatonLoader loader(nullptr);
-    std::unique_ptr<Automata::Automaton> model(loader.load());
-    MultiFhpAutomaton* m = loaded<MultiFhpAutomaton>(model.get());
+    for (int i = 0; i < 5; ++i)
+        script->addSetting(names[i], values[i]);
+    std::unique_ptr<Automata::Automaton> model(Input::MultiFhpAutomatonLoader(nullptr).load());
+    auto* m = dynamic_cast<MultiFhpAutomaton*>(model.get());
     ASSERT_NE(m, nullptr);
     EXPECT_TRUE(script->unusedSettings().isEmpty());
     EXPECT_EQ(script->dialogTitles(), QStringList{QStringLiteral("Dialog")});
-    EXPECT_EQ(m->getMemberCount(), 3);
-    EXPECT_EQ(m->getScaleFactor(), 2);
-    EXPECT_EQ(m->getStepsToAverage(), 4);
+    EXPECT_TRUE(m->getMemberCount() == 3 && m->getScaleFactor() == 2 && m->getStepsToAverage() == 4);
     auto* member = dynamic_cast<AccelerationFhp*>(m->getMember(2));
     ASSERT_NE(member, nullptr);
-    EXPECT_EQ(member->getStripWidth(), 7);
-    EXPECT_FLOAT_EQ(member->getSwitchProbability(), 0.5f);
-    EXPECT_EQ(site(*member, 0, 0).particleCount(), 6);
-    EXPECT_TRUE(site(*member, 1, 0).isObstacle());
-    EXPECT_TRUE(site(*member, 2, 0).isSource());
-}
+    EXPECT_TRUE(member->getStripWidth() == 7 && member->getSwitchProbability() == 0.5f);
 
-TEST(MultiFhpAutomatonLoader, CancelledDialogOrMissingImageBuildsNothing)
-{
-    {
-        ScriptedScope script;
-        script->rejectNextDialog();
-        Input::MultiFhpAutomatonLoader loader(nullptr);
-        EXPECT_EQ(loader.load(), nullptr);
-        EXPECT_TRUE(script->messages().isEmpty());
-    }
-    ScriptedScope script;
-    script->addSetting(QStringLiteral("initialStateLineEdit"), QStringLiteral("/no/such/flow.png"));
-    Input::MultiFhpAutomatonLoader loader(nullptr);
-    EXPECT_EQ(loader.load(), nullptr);
+    // A cancelled dialog builds nothing silently; a missing image says so.
+    script->rejectNextDialog();
+    EXPECT_EQ(Input::MultiFhpAutomatonLoader(nullptr).load(), nullptr);
+    EXPECT_EQ(script->messages().size(), 0);
+    script->addSetting(names[0], QStringLiteral("/no/such/flow.png"));
+    EXPECT_EQ(Input::MultiFhpAutomatonLoader(nullptr).load(), nullptr);
     ASSERT_EQ(script->messages().size(), 1);
+    EXPECT_EQ(script->messages()[0].icon, QMessageBox::Warning);
     EXPECT_EQ(script->messages()[0].text, QStringLiteral("Could not open input file!"));
 }
 
-namespace {
-
-// Builds a catalogue entry from its bundled example and runs it.
-std::unique_ptr<Automata::Automaton> buildExample(const char* label, const QString& image, bool viaDialog)
-{
-    ScriptedScope script;
-    if (viaDialog)
-        script->addSetting(QStringLiteral("initialStateButton"), QStringLiteral("click"));
-    script->queueOpenFile(TestSupport::examplePath(image));
-    std::unique_ptr<Automata::Automaton> model(
-        Input::AutomatonFactory(Input::Catalogue::indexOf(QString::fromLatin1(label)), nullptr));
-    EXPECT_TRUE(script->messages().isEmpty()) << label;
-    return model;
-}
-
-} // namespace
-
 TEST(FhpCatalogue, EntriesBuildFromTheirExamplesAndRun)
 {
-    EXPECT_EQ(Input::Catalogue::indexOf(QStringLiteral("FHP")), 4);
-    EXPECT_EQ(Input::Catalogue::indexOf(QStringLiteral("FHP Deposition")), 5);
-    EXPECT_EQ(Input::Catalogue::indexOf(QStringLiteral("Multi FHP Automaton")), 18);
-
-    auto fhp = buildExample("FHP", QStringLiteral("fhp/channel.png"), false);
+    auto build = [](const char* label, const char* image, int steps) {
+        ScriptedScope script;
+        script->addSetting(QStringLiteral("initialStateButton"), QStringLiteral("click"));
+        script->queueOpenFile(TestSupport::examplePath(QString::fromLatin1(image)));
+        std::unique_ptr<Automata::Automaton> model(
+            Input::AutomatonFactory(Input::Catalogue::indexOf(QString::fromLatin1(label)), nullptr));
+        EXPECT_TRUE(script->messages().isEmpty()) << label;
+        for (int i = 0; model && i < steps; ++i)
+            model->step();
+        return model;
+    };
+    auto fhp = build("FHP", "fhp/channel.png", 30);
     auto* gas = dynamic_cast<FhpAutomaton*>(fhp.get());
     ASSERT_NE(gas, nullptr);
-    const int sites = gas->getWidth() * gas->getHeight();
-    for (int i = 0; i < 30; ++i)
-        gas->step();
     EXPECT_EQ(gas->getStepCount(), 30);
-    EXPECT_GT(particleTotal(gas->getCells(), sites), 0);
-
-    auto deposition = buildExample("FHP Deposition", QStringLiteral("fhp-deposition/seed.png"), false);
+    EXPECT_GT(particleTotal(*gas), 0);
+    auto deposition = build("FHP Deposition", "fhp-deposition/seed.png", 60);
     auto* grower = dynamic_cast<FhpDeposition*>(deposition.get());
     ASSERT_NE(grower, nullptr);
-    for (int i = 0; i < 60; ++i)
-        grower->step();
-    int grown = 0;
-    for (int i = 0; i < grower->getWidth() * grower->getHeight(); ++i)
-        grown += grower->getCells()[i].isDeposit();
-    EXPECT_GT(grown, 0);
-
-    auto multi = buildExample("Multi FHP Automaton", QStringLiteral("multi-fhp-automaton/shear.png"), true);
+    EXPECT_GT(depositCount(*grower), 0);
+    auto multi = build("Multi FHP Automaton", "multi-fhp-automaton/shear.png", 3);
     auto* ensemble = dynamic_cast<MultiFhpAutomaton*>(multi.get());
     ASSERT_NE(ensemble, nullptr);
-    for (int i = 0; i < 3; ++i)
-        ensemble->step();
     EXPECT_EQ(ensemble->getFilledSlots(), 4);
-}
-
-TEST(FhpCatalogue, BatchRunnerRunsEachExample)
-{
-    if (!QFile::exists(TestSupport::batchProgram()))
-        GTEST_SKIP() << "lithoscope-batch is not built";
-    for (const char* label : {"FHP", "FHP Deposition", "Multi FHP Automaton"}) {
-        const TestSupport::BatchResult result = TestSupport::runBatch(
-            {QString::fromLatin1(label), QStringLiteral("--example"), QStringLiteral("--steps"),
-             QStringLiteral("5"), QStringLiteral("--quiet")});
-        EXPECT_EQ(result.exitCode, 0) << label << ": " << result.err.toStdString();
-    }
 }
