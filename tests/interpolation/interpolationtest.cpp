@@ -1,17 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <numeric>
+#include <string>
 #include <vector>
 
 #include <QFile>
+#include <QImage>
 #include <QPushButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTextStream>
 
+#include "Automata/Interpolation/annealingrulemooreneighborhood.h"
 #include "Automata/Interpolation/singledimensionlinearinterpolation.h"
 #include "Automata/Interpolation/singledimensionnonlinearinterpolation.h"
 #include "Automata/painter.h"
@@ -23,225 +27,290 @@
 
 using namespace Automata::Interpolation;
 using Ui::SingleDimensionInterpolationInputDialog;
+using Text = std::vector<std::string>;
+using Values = std::vector<double>;
+using Flags = std::vector<bool>;
 
 namespace {
 
-double sum(const std::vector<double>& v)
+// A lattice from text rows, row y = 0 first: '#' true, '.' false.
+std::unique_ptr<AnnealingRuleMooreNeighborhood> build(const Text& rows)
 {
-    return std::accumulate(v.begin(), v.end(), 0.0);
+    const int height = static_cast<int>(rows.size()), width = static_cast<int>(rows[0].size());
+    std::unique_ptr<bool[]> cells(new bool[static_cast<std::size_t>(width * height)]);
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            cells[x * height + y] = rows[y][x] == '#';
+    return std::make_unique<AnnealingRuleMooreNeighborhood>(width, height, cells.get());
 }
 
-double spread(const std::vector<double>& v)
+bool at(AnnealingRuleMooreNeighborhood& model, int x, int y)
 {
-    const double mean = sum(v) / v.size();
-    double s = 0.0;
-    for (double x : v)
-        s += (x - mean) * (x - mean);
-    return s;
+    return model.getCells()[x * model.getHeight() + y];
 }
 
-QString writeFile(QTemporaryDir& folder, const QString& name, const QString& text)
+long trueCount(AnnealingRuleMooreNeighborhood& model)
 {
-    const QString path = folder.filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Text);
-    QTextStream(&file) << text;
-    return path;
+    return std::count(model.getCells(), model.getCells() + model.getSiteCount(), true);
 }
 
-// Presses Load in the dialog, answering its file dialog with the given file.
-QList<Input::ScriptedInteraction::Message> loadCsv(SingleDimensionInterpolationInputDialog& dialog,
-                                                   const QString& file)
+std::vector<float> colour(AnnealingRuleMooreNeighborhood& model, int x, int y)
 {
-    TestSupport::ScriptedScope script;
-    script->queueOpenFile(file);
-    dialog.findChild<QPushButton*>(QStringLiteral("btnLoad"))->click();
-    return script->messages();
+    const float* c = model.getColor(model.getCells()[x * model.getHeight() + y]);
+    return std::vector<float>(c, c + 3);
 }
+
+// A dialog with its spin box and table.
+struct Dialog {
+    SingleDimensionInterpolationInputDialog dialog;
+    QSpinBox* spin = dialog.findChild<QSpinBox*>(QStringLiteral("sbxPointsInLattice"));
+    QTableWidget* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblInitialStates"));
+    QTemporaryDir folder;
+    QStringList asked; // the file dialog's caption and start folder
+
+    QString write(const QString& csv)
+    {
+        QFile file(folder.filePath(QStringLiteral("v.csv")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
+        file.write(csv.toUtf8());
+        return file.fileName();
+    }
+
+    // Presses Load, answering the file dialog with the file (empty: cancel).
+    QList<Input::ScriptedInteraction::Message> open(const QString& file)
+    {
+        TestSupport::ScriptedScope script;
+        script->queueOpenFile(file);
+        dialog.findChild<QPushButton*>(QStringLiteral("btnLoad"))->click();
+        asked = script->fileDialogCaptions() + script->fileDialogFolders();
+        return script->messages();
+    }
+};
 
 } // namespace
 
-TEST(LinearInterpolation, OneStepAveragesTheTwoNeighboursOnTheRing)
+TEST(Annealing, TheTwistedMajorityRuleOnTheTorus)
 {
-    SingleDimensionLinearInterpolation model({0.0, 10.0, 0.0, 0.0}, {false, false, false, false});
-    model.step();
-    EXPECT_EQ(model.getValues(), (std::vector<double>{5.0, 0.0, 5.0, 0.0}));
-    EXPECT_DOUBLE_EQ(model.getDeltaSquared(), 25.0 + 100.0 + 25.0);
-    EXPECT_EQ(model.getTime(), 1.0);
-    EXPECT_EQ(model.getTimeInfo(), " steps Delta Squared = 150");
+    const bool table[10] = {false, false, false, false, true, false, true, true, true, true};
+    for (int s = 0; s <= 9; ++s)
+        EXPECT_EQ(AnnealingRuleMooreNeighborhood::nextValue(s), table[s]) << s;
+    auto empty = build({".....", ".....", "....."}), full = build({"#####", "#####", "#####"});
+    empty->step();
+    full->step();
+    EXPECT_EQ(trueCount(*empty), 0);
+    EXPECT_EQ(trueCount(*full), 15);
+    // One cell after one step; without the twist "five" would stay true, and
+    // without the wrap the edge and corner cells would die.
+    const struct {
+        Text rows;
+        int x, y;
+        bool expected;
+    } cases[] = {
+        {{".....", ".....", "..#..", ".....", "....."}, 2, 2, false},                  // isolated
+        {{".......", "..##...", "..##...", "......."}, 3, 2, true},                    // four
+        {{".......", "..###..", "..##...", "......."}, 3, 2, false},                   // five
+        {{"......", "#.....", "#....#", "#.....", "......", "......"}, 0, 2, true},    // left edge
+        {{"..###.", "......", "......", "......", "......", "...#.."}, 3, 0, true},    // top edge
+        {{"#....#", "......", "......", "......", "......", "#....#"}, 0, 0, true},    // corners
+        {{"#....#", "......", "......", "......", "......", "#....#"}, 5, 5, true},
+    };
+    for (const auto& c : cases) {
+        auto model = build(c.rows);
+        model->step();
+        EXPECT_EQ(at(*model, c.x, c.y), c.expected) << c.x << "," << c.y << " of " << c.rows[0];
+    }
 }
 
-TEST(LinearInterpolation, FixedValuesHoldAndASingleValueNeverChanges)
+TEST(Annealing, CellsAreColouredByCurrentAndInitialValueInEveryPassAndSavedInBlackAndWhite)
+{
+    // After one step (1, 1) has died, (2, 1) stays true, (2, 2) has become
+    // true and (6, 6) stays false.
+    auto model = build({"........", ".###....", ".#......", "........", "........", "........", "........", "........"});
+    model->step();
+    auto other = build({"#####", "#####"});
+    const std::vector<float> died{0.5f, 0.0f, 0.0f}, stayed{0.75f, 0.0f, 0.0f}, became{1.0f, 0.0f, 0.0f};
+    for (int pass = 0; pass < 2; ++pass) {
+        // Colouring a second model in between disturbs nothing.
+        for (int x = 0; x < 5; ++x)
+            colour(*other, x, 0);
+        EXPECT_EQ(colour(*model, 1, 1), died);
+        EXPECT_EQ(colour(*model, 2, 1), stayed);
+        EXPECT_EQ(colour(*model, 2, 2), became);
+        EXPECT_EQ(colour(*model, 6, 6), (std::vector<float>{1.0f, 1.0f, 1.0f}));
+    }
+    QTemporaryDir folder;
+    {
+        TestSupport::ScriptedScope script;
+        script->queueSaveFile(folder.filePath(QStringLiteral("a.png")));
+        model->save();
+    }
+    const QImage image(folder.filePath(QStringLiteral("a.png")));
+    ASSERT_EQ(image.size(), QSize(8, 8));
+    EXPECT_EQ(image.pixel(2, 2) & 0xFFFFFF, 0x000000u);
+    EXPECT_EQ(image.pixel(1, 1) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(image.pixel(6, 6) & 0xFFFFFF, 0xFFFFFFu);
+    // The generic painter draws lattice row 0 at the bottom of the frame, the
+    // same in every frame; the reds within the frame buffer's rounding.
+    QString error;
+    const QImage frame = ViewRenderer::renderOffscreen(model->getPainter(), ViewCamera(), 8, 8, &error);
+    if (frame.isNull())
+        GTEST_SKIP() << error.toStdString();
+    for (const auto& red : {std::make_pair(QPoint(1, 6), 127.5), std::make_pair(QPoint(2, 6), 191.25),
+                            std::make_pair(QPoint(2, 5), 255.0)}) {
+        EXPECT_NEAR(qRed(frame.pixel(red.first)), red.second, 1);
+        EXPECT_EQ(frame.pixel(red.first) & 0xFFFF, 0u);
+    }
+    EXPECT_EQ(frame.pixel(6, 1) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(ViewRenderer::renderOffscreen(model->getPainter(), ViewCamera(), 8, 8), frame);
+}
+
+TEST(AnnealingEntry, OnlyBlackIsTrueAndTheExampleCoarsens)
+{
+    EXPECT_TRUE(AnnealingRuleMooreNeighborhood::convertColor(0, 0, 0));
+    EXPECT_FALSE(AnnealingRuleMooreNeighborhood::convertColor(0, 0, 1));
+    EXPECT_FALSE(AnnealingRuleMooreNeighborhood::convertColor(255, 255, 255));
+    TestSupport::ScriptedScope script;
+    script->queueOpenFile(TestSupport::examplePath(QStringLiteral("annealing-rule/noise.png")));
+    std::unique_ptr<Automata::Automaton> built(Input::AutomatonFactory(29, nullptr));
+    auto* model = dynamic_cast<AnnealingRuleMooreNeighborhood*>(built.get());
+    ASSERT_TRUE(model);
+    // Boundary length: neighbouring pairs of unequal cells, which coarsening shortens.
+    const int w = model->getWidth(), h = model->getHeight();
+    auto boundary = [&] {
+        int n = 0;
+        for (int x = 0; x < w; ++x)
+            for (int y = 0; y < h; ++y)
+                n += (at(*model, x, y) != at(*model, (x + 1) % w, y)) + (at(*model, x, y) != at(*model, x, (y + 1) % h));
+        return n;
+    };
+    const int before = boundary();
+    for (int k = 0; k < 30; ++k)
+        model->step();
+    EXPECT_LT(boundary(), before / 3);
+}
+
+TEST(Interpolation, OneStepOfEachRuleOnTheRing)
+{
+    SingleDimensionLinearInterpolation linear({0.0, 10.0, 0.0, 0.0}, Flags(4, false));
+    linear.step();
+    EXPECT_EQ(linear.getValues(), (Values{5.0, 0.0, 5.0, 0.0}));
+    EXPECT_EQ(linear.getTime(), 1.0);
+    EXPECT_EQ(linear.getTimeInfo(), " steps Delta Squared = 150");
+    // 0.5 (v[i-1] + v[i+1]) + 0.125 (2 v[i] - v[i-2] - v[i+2]), wrapping.
+    SingleDimensionNonlinearInterpolation cubic({0.0, 0.0, 8.0, 0.0, 0.0}, Flags(5, false));
+    cubic.step();
+    EXPECT_EQ(cubic.getValues(), (Values{-1.0, 4.0, 2.0, 4.0, -1.0}));
+    EXPECT_DOUBLE_EQ(cubic.getDeltaSquared(), 1.0 + 16.0 + 36.0 + 16.0 + 1.0);
+}
+
+TEST(Interpolation, FixedValuesHoldAndASingleValueNeverChanges)
 {
     for (bool fixed : {true, false}) {
-        SingleDimensionLinearInterpolation single({3.25}, {fixed});
-        single.step();
-        EXPECT_EQ(single.getValues()[0], 3.25);
-        EXPECT_EQ(single.getDeltaSquared(), 0.0);
+        SingleDimensionLinearInterpolation linear({3.25}, {fixed});
         SingleDimensionNonlinearInterpolation cubic({3.25}, {fixed});
+        linear.step();
         cubic.step();
-        EXPECT_EQ(cubic.getValues()[0], 3.25);
+        EXPECT_EQ(linear.getValues(), Values{3.25});
+        EXPECT_EQ(cubic.getValues(), Values{3.25});
+        EXPECT_EQ(linear.getDeltaSquared(), 0.0);
     }
-    SingleDimensionLinearInterpolation allFixed({1.0, 7.0, -2.0}, {true, true, true});
+    SingleDimensionLinearInterpolation allFixed({1.0, 7.0, -2.0}, Flags(3, true));
     allFixed.step();
-    EXPECT_EQ(allFixed.getValues(), (std::vector<double>{1.0, 7.0, -2.0}));
-    EXPECT_EQ(allFixed.getDeltaSquared(), 0.0);
+    EXPECT_EQ(allFixed.getValues(), (Values{1.0, 7.0, -2.0}));
     EXPECT_EQ(allFixed.getTimeInfo(), " steps Delta Squared = 0");
 }
 
-TEST(LinearInterpolation, WithoutFixedValuesTheMeanIsKeptAndTheRingFlattens)
+TEST(Interpolation, WithoutFixedValuesTheLinearRuleKeepsTheMeanAndFlattensTheRing)
 {
-    std::vector<double> values(31);
+    Values values(31);
     for (std::size_t i = 0; i < values.size(); ++i)
         values[i] = std::sin(0.7 * i) * 10.0 + static_cast<double>(i % 4);
-    SingleDimensionLinearInterpolation model(values, std::vector<bool>(values.size(), false));
-    const double total = sum(values);
-    double previousSpread = spread(values);
+    auto spread = [](const Values& v) {
+        const double mean = std::accumulate(v.begin(), v.end(), 0.0) / v.size();
+        return std::accumulate(v.begin(), v.end(), 0.0, [&](double s, double x) { return s + (x - mean) * (x - mean); });
+    };
+    SingleDimensionLinearInterpolation model(values, Flags(values.size(), false));
     for (int k = 0; k < 50; ++k) {
         model.step();
-        EXPECT_NEAR(sum(model.getValues()), total, 1e-9);
-        const double s = spread(model.getValues());
-        EXPECT_LE(s, previousSpread + 1e-12);
-        previousSpread = s;
+        EXPECT_NEAR(std::accumulate(model.getValues().begin(), model.getValues().end(), 0.0),
+                    std::accumulate(values.begin(), values.end(), 0.0), 1e-9);
     }
-    EXPECT_LT(previousSpread, spread(values) / 10.0);
+    EXPECT_LT(spread(model.getValues()), spread(values) / 10.0);
 }
 
-TEST(LinearInterpolation, FreeValuesRelaxToStraightLinesBetweenFixedOnes)
-{
-    // Fixed 0 at site 0 and 10 at site 5 of a ring of 10: the free sites
-    // approach 2, 4, 6, 8 on one side and 8, 6, 4, 2 on the other.
-    std::vector<double> values(10, 0.0);
-    std::vector<bool> fixed(10, false);
-    values[5] = 10.0;
-    fixed[0] = fixed[5] = true;
-    SingleDimensionLinearInterpolation model(values, fixed);
-    for (int k = 0; k < 400; ++k)
-        model.step();
-    const double expected[10] = {0, 2, 4, 6, 8, 10, 8, 6, 4, 2};
-    for (int i = 0; i < 10; ++i)
-        EXPECT_NEAR(model.getValues()[static_cast<std::size_t>(i)], expected[i], 1e-6) << i;
-    EXPECT_LT(model.getDeltaSquared(), 1e-12);
-    EXPECT_EQ(model.getStepCount(), 400);
-}
-
-TEST(CubicInterpolation, OneStepUsesTheFourNeighbourEstimate)
-{
-    SingleDimensionNonlinearInterpolation model({0.0, 0.0, 8.0, 0.0, 0.0},
-                                                {false, false, false, false, false});
-    model.step();
-    // 0.5 (v[i-1] + v[i+1]) + 0.125 (2 v[i] - v[i-2] - v[i+2]), wrapping.
-    EXPECT_EQ(model.getValues(), (std::vector<double>{-1.0, 4.0, 2.0, 4.0, -1.0}));
-    EXPECT_DOUBLE_EQ(model.getDeltaSquared(), 1.0 + 16.0 + 36.0 + 16.0 + 1.0);
-}
-
-TEST(CubicInterpolation, FreeValuesSettleOnASmoothCurveThroughTheFixedOnes)
-{
-    std::vector<double> values(40, 0.0);
-    std::vector<bool> fixed(40, false);
-    for (int i : {0, 10, 20, 30}) {
-        fixed[static_cast<std::size_t>(i)] = true;
-        values[static_cast<std::size_t>(i)] = i == 10 ? 6.0 : i == 30 ? -6.0 : 0.0;
-    }
-    SingleDimensionNonlinearInterpolation model(values, fixed);
-    for (int k = 0; k < 5000; ++k)
-        model.step();
-    EXPECT_LT(model.getDeltaSquared(), 1e-12);
-    EXPECT_EQ(model.getValues()[10], 6.0);
-    EXPECT_EQ(model.getValues()[30], -6.0);
-    // The curve overshoots no more than a little beyond the fixed peak and
-    // passes the zero points with the sign change between them.
-    EXPECT_GT(model.getValues()[5], 0.0);
-    EXPECT_LT(model.getValues()[25], 0.0);
-    for (double v : model.getValues())
-        EXPECT_LT(std::fabs(v), 7.0);
-}
-
-TEST(LinearInterpolation, AModelDerivedFurtherKeepsItsOwnCellRule)
+TEST(Interpolation, AModelDerivedFurtherKeepsItsOwnCellRule)
 {
     // A rule that halves every free value, through the step of the base.
     class Halving : public SingleDimensionLinearInterpolation {
     public:
         using SingleDimensionLinearInterpolation::SingleDimensionLinearInterpolation;
-        void updateCell(int i) override
-        {
-            setNext(i, fixed[static_cast<std::size_t>(i)] ? at(i, 0) : at(i, 0) * 0.5);
-        }
+        void updateCell(int i) override { setNext(i, fixed[static_cast<std::size_t>(i)] ? at(i, 0) : at(i, 0) * 0.5); }
     };
     Halving model({4.0, 8.0, 2.0}, {false, true, false});
     model.step();
-    EXPECT_EQ(model.getValues(), (std::vector<double>{2.0, 8.0, 1.0}));
+    EXPECT_EQ(model.getValues(), (Values{2.0, 8.0, 1.0}));
     EXPECT_DOUBLE_EQ(model.getDeltaSquared(), 4.0 + 1.0);
 }
 
-TEST(InterpolationPainter, ExtentIsFiveUnitsPerSiteAndPerValue)
+TEST(InterpolationPainter, FiveUnitsPerSiteAndPerValueUpToTheLargestValueDrawn)
 {
-    SingleDimensionLinearInterpolation model({1.0, 2.0, 3.0}, {false, true, false});
-    EXPECT_EQ(model.getPainter()->getWidth(), 15);
+    SingleDimensionLinearInterpolation model({1.0, 12.5, 3.0, -4.0}, {false, true, false, false});
+    EXPECT_EQ(model.getPainter()->getWidth(), 20);
     EXPECT_EQ(model.getPainter()->getHeight(), 500);
+    QString error;
+    // The view centres the drawing by the height the painter reports before
+    // painting, so the first frame settles the height and the second shows the curve.
+    if (ViewRenderer::renderOffscreen(model.getPainter(), ViewCamera(), 40, 80, &error).isNull())
+        GTEST_SKIP() << error.toStdString();
+    EXPECT_EQ(model.getPainter()->getHeight(), 62);
+    const QImage frame = ViewRenderer::renderOffscreen(model.getPainter(), ViewCamera(), 40, 160);
+    // The curve, a fixed value's mark and a free value's mark.
+    QSet<QRgb> colours;
+    for (int x = 0; x < frame.width(); ++x)
+        for (int y = 0; y < frame.height(); ++y)
+            colours.insert(frame.pixel(x, y) & 0xFFFFFF);
+    EXPECT_TRUE(colours.contains(0x00CC00u) && colours.contains(0xFFFF00u) && colours.contains(0x0000FFu));
 }
 
-TEST(InterpolationDialog, StartsWithOneFreeZeroRow)
+TEST(InterpolationDialog, OneFreeZeroRowAtFirstAndTheTableFollowsTheCount)
 {
-    SingleDimensionInterpolationInputDialog dialog;
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("1D Interpolation Input"));
-    auto* spin = dialog.findChild<QSpinBox*>(QStringLiteral("sbxPointsInLattice"));
-    ASSERT_TRUE(spin);
-    EXPECT_EQ(spin->minimum(), 1);
-    EXPECT_EQ(spin->maximum(), 9999);
-    EXPECT_EQ(spin->value(), 1);
-    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblInitialStates"));
-    ASSERT_TRUE(table);
-    EXPECT_EQ(table->rowCount(), 1);
-    EXPECT_EQ(table->horizontalHeaderItem(0)->text(), QStringLiteral("Fixed Value"));
-    EXPECT_EQ(table->horizontalHeaderItem(1)->text(), QStringLiteral("Value"));
-    EXPECT_EQ(table->item(0, 0)->checkState(), Qt::Unchecked);
-    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("0"));
-    EXPECT_TRUE(qobject_cast<Ui::DoubleDelegate*>(table->itemDelegate()));
-    EXPECT_EQ(dialog.getValues(), std::vector<double>{0.0});
-    EXPECT_EQ(dialog.getFixed(), std::vector<bool>{false});
-    EXPECT_TRUE(dialog.findChild<QPushButton*>(QStringLiteral("btnLoad")));
+    Dialog d;
+    EXPECT_EQ(d.dialog.windowTitle(), QStringLiteral("1D Interpolation Input"));
+    ASSERT_TRUE(d.spin && d.table && d.dialog.findChild<QPushButton*>(QStringLiteral("btnLoad")));
+    EXPECT_EQ(QString("%1 %2 %3").arg(d.spin->minimum()).arg(d.spin->maximum()).arg(d.spin->value()), "1 9999 1");
+    EXPECT_EQ(d.table->horizontalHeaderItem(0)->text() + "|" + d.table->horizontalHeaderItem(1)->text(), "Fixed Value|Value");
+    EXPECT_TRUE(qobject_cast<Ui::DoubleDelegate*>(d.table->itemDelegate()));
+    EXPECT_EQ(d.table->rowCount(), 1);
+    EXPECT_EQ(d.table->item(0, 0)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(d.table->item(0, 1)->text(), QStringLiteral("0"));
+    EXPECT_EQ(d.dialog.getValues(), Values{0.0});
+    EXPECT_EQ(d.dialog.getFixed(), Flags{false});
+    d.table->item(0, 1)->setData(Qt::EditRole, 2.5);
+    d.spin->setValue(4);
+    ASSERT_EQ(d.table->rowCount(), 4);
+    d.table->item(2, 1)->setData(Qt::EditRole, -1.25);
+    d.table->item(2, 0)->setCheckState(Qt::Checked);
+    EXPECT_EQ(d.dialog.getValues(), (Values{2.5, 0.0, -1.25, 0.0}));
+    EXPECT_EQ(d.dialog.getFixed(), (Flags{false, false, true, false}));
 }
 
-TEST(InterpolationDialog, TheTableFollowsTheCountAndFeedsTheArrays)
+TEST(InterpolationCsv, ReadsSizeAndFixedValuesAndKeepsRowsTheFileDoesNotList)
 {
-    SingleDimensionInterpolationInputDialog dialog;
-    auto* spin = dialog.findChild<QSpinBox*>(QStringLiteral("sbxPointsInLattice"));
-    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblInitialStates"));
-    table->item(0, 1)->setData(Qt::EditRole, 2.5);
-    spin->setValue(4);
-    ASSERT_EQ(table->rowCount(), 4);
-    EXPECT_EQ(table->item(3, 1)->text(), QStringLiteral("0"));
-    table->item(2, 1)->setData(Qt::EditRole, -1.25);
-    table->item(2, 0)->setCheckState(Qt::Checked);
-    EXPECT_EQ(dialog.getValues(), (std::vector<double>{2.5, 0.0, -1.25, 0.0}));
-    EXPECT_EQ(dialog.getFixed(), (std::vector<bool>{false, false, true, false}));
-    spin->setValue(2);
-    EXPECT_EQ(table->rowCount(), 2);
-    EXPECT_EQ(dialog.getValues(), (std::vector<double>{2.5, 0.0}));
-}
-
-TEST(InterpolationCsv, ReadsSizeAndFixedValues)
-{
-    QTemporaryDir folder;
-    SingleDimensionInterpolationInputDialog dialog;
-    TestSupport::ScriptedScope script;
-    script->queueOpenFile(writeFile(folder, QStringLiteral("v.csv"), QStringLiteral("5,2\n0,1.5\n 4 , -2e1\n")));
-    dialog.findChild<QPushButton*>(QStringLiteral("btnLoad"))->click();
-    EXPECT_TRUE(script->messages().isEmpty());
-    EXPECT_EQ(script->fileDialogCaptions(), QStringList{QStringLiteral("Choose File")});
-    EXPECT_EQ(script->fileDialogFolders(), QStringList{QDir::homePath()});
-    EXPECT_EQ(dialog.getValues(), (std::vector<double>{1.5, 0.0, 0.0, 0.0, -20.0}));
-    EXPECT_EQ(dialog.getFixed(), (std::vector<bool>{true, false, false, false, true}));
+    Dialog d;
+    EXPECT_TRUE(d.open(d.write(QStringLiteral("5,2\n0,1.5\n 4 , -2e1\n"))).isEmpty());
+    EXPECT_EQ(d.asked, (QStringList{QStringLiteral("Choose File"), QDir::homePath()}));
+    EXPECT_EQ(d.dialog.getValues(), (Values{1.5, 0.0, 0.0, 0.0, -20.0}));
+    EXPECT_EQ(d.dialog.getFixed(), (Flags{true, false, false, false, true}));
+    // The same size again: the table is not reset.
+    d.table->item(1, 1)->setData(Qt::EditRole, 9.0);
+    d.open(d.write(QStringLiteral("5,1\n2,5\n")));
+    EXPECT_EQ(d.dialog.getValues(), (Values{1.5, 9.0, 5.0, 0.0, -20.0}));
+    EXPECT_EQ(d.dialog.getFixed(), (Flags{true, false, true, false, true}));
 }
 
 TEST(InterpolationCsv, ErrorsStopReadingWithTheirTexts)
 {
-    QTemporaryDir folder;
-    const struct {
-        const char* text;
-        const char* error;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"x,1\n", "Error reading vector size."},
         {"3", "Error reading vector size."},
         {"3,\n", "Error reading number of fixed values."},
@@ -253,67 +322,35 @@ TEST(InterpolationCsv, ErrorsStopReadingWithTheirTexts)
         {"3,2\n0,1\n-1,1\n", "Invalid index in line 2."},
     };
     for (const auto& c : cases) {
-        SingleDimensionInterpolationInputDialog dialog;
-        const auto messages =
-            loadCsv(dialog, writeFile(folder, QStringLiteral("e.csv"), QString::fromLatin1(c.text)));
-        ASSERT_EQ(messages.size(), 1) << c.text;
+        Dialog d;
+        const auto messages = d.open(d.write(QString::fromLatin1(c.first)));
+        ASSERT_EQ(messages.size(), 1) << c.first;
         EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
-        EXPECT_EQ(messages[0].title, QStringLiteral("Parse Error")) << c.text;
-        EXPECT_EQ(messages[0].text, QString::fromLatin1(c.error)) << c.text;
+        EXPECT_EQ(messages[0].title + ": " + messages[0].text, QStringLiteral("Parse Error: ") + c.second) << c.first;
     }
-    // Rows read before the error stay set.
-    SingleDimensionInterpolationInputDialog dialog;
-    loadCsv(dialog, writeFile(folder, QStringLiteral("p.csv"), QStringLiteral("3,2\n1,4\n7,1\n")));
-    EXPECT_EQ(dialog.getValues(), (std::vector<double>{0.0, 4.0, 0.0}));
-    EXPECT_EQ(dialog.getFixed(), (std::vector<bool>{false, true, false}));
-}
-
-TEST(InterpolationCsv, ASizeBeyondTheTableIsClampedAndItsIndicesChecked)
-{
-    QTemporaryDir folder;
-    SingleDimensionInterpolationInputDialog dialog;
-    const auto messages = loadCsv(
-        dialog, writeFile(folder, QStringLiteral("big.csv"), QStringLiteral("20000,2\n9998,1\n15000,2\n")));
+    // A size beyond the table's 9999 rows is clamped, indices are checked
+    // against the table, and rows read before an error stay set.
+    Dialog d;
+    EXPECT_EQ(d.open(d.write(QStringLiteral("20000,2\n9998,1\n15000,2\n"))).value(0).text,
+              QStringLiteral("Invalid index in line 2."));
+    ASSERT_EQ(d.dialog.getValues().size(), 9999u);
+    EXPECT_EQ(d.dialog.getValues()[9998], 1.0);
+    // An unreadable file, and a cancelled file dialog which changes nothing.
+    const auto messages = d.open(QStringLiteral("/nonexistent/values.csv"));
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0].text, QStringLiteral("Invalid index in line 2."));
-    ASSERT_EQ(dialog.getValues().size(), 9999u);
-    EXPECT_EQ(dialog.getValues()[9998], 1.0);
+    EXPECT_EQ(messages[0].title + ": " + messages[0].text, QStringLiteral("File Error: Unable to open selected file!"));
+    Dialog fresh;
+    EXPECT_TRUE(fresh.open(QString()).isEmpty());
+    EXPECT_EQ(fresh.dialog.getValues(), Values{0.0});
 }
 
-TEST(InterpolationCsv, UnreadableFileAndCancelledDialog)
-{
-    SingleDimensionInterpolationInputDialog dialog;
-    auto messages = loadCsv(dialog, QStringLiteral("/nonexistent/values.csv"));
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0].title, QStringLiteral("File Error"));
-    EXPECT_EQ(messages[0].text, QStringLiteral("Unable to open selected file!"));
-    messages = loadCsv(dialog, QString());
-    EXPECT_TRUE(messages.isEmpty());
-    EXPECT_EQ(dialog.getValues(), std::vector<double>{0.0});
-}
-
-TEST(InterpolationCsv, TheSameSizeKeepsRowsTheFileDoesNotList)
-{
-    QTemporaryDir folder;
-    SingleDimensionInterpolationInputDialog dialog;
-    auto* spin = dialog.findChild<QSpinBox*>(QStringLiteral("sbxPointsInLattice"));
-    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblInitialStates"));
-    spin->setValue(3);
-    table->item(1, 1)->setData(Qt::EditRole, 9.0);
-    table->item(1, 0)->setCheckState(Qt::Checked);
-    loadCsv(dialog, writeFile(folder, QStringLiteral("s.csv"), QStringLiteral("3,1\n2,5\n")));
-    EXPECT_EQ(dialog.getValues(), (std::vector<double>{0.0, 9.0, 5.0}));
-    EXPECT_EQ(dialog.getFixed(), (std::vector<bool>{false, true, true}));
-}
-
-TEST(InterpolationEndToEnd, EntriesBuildFromTheExampleCsv)
+TEST(InterpolationEntries, BothBuildFromTheExampleCsvAndSettleOrBuildNothingOnCancel)
 {
     for (int index : {30, 31}) {
-        const QString slug = index == 30 ? QStringLiteral("linear-interpolation-rule-1d")
-                                         : QStringLiteral("cubic-interpolation-rule-1d");
+        const QString slug = index == 30 ? QStringLiteral("linear") : QStringLiteral("cubic");
         TestSupport::ScriptedScope script;
         script->addSetting(QStringLiteral("btnLoad"), QStringLiteral("click"));
-        script->queueOpenFile(TestSupport::examplePath(slug + QStringLiteral("/values.csv")));
+        script->queueOpenFile(TestSupport::examplePath(slug + QStringLiteral("-interpolation-rule-1d/values.csv")));
         std::unique_ptr<Automata::Automaton> built(Input::AutomatonFactory(index, nullptr));
         auto* model = dynamic_cast<SingleDimensionLinearInterpolation*>(built.get());
         ASSERT_TRUE(model);
@@ -321,7 +358,6 @@ TEST(InterpolationEndToEnd, EntriesBuildFromTheExampleCsv)
         EXPECT_EQ(script->dialogTitles(), QStringList{QStringLiteral("1D Interpolation Input")});
         ASSERT_EQ(model->getValues().size(), 60u);
         EXPECT_EQ(std::count(model->getFixed().begin(), model->getFixed().end(), true), 5);
-        EXPECT_EQ(model->getValues()[12], 40.0);
         for (int k = 0; k < 20000; ++k)
             model->step();
         EXPECT_EQ(model->getValues()[12], 40.0);
@@ -330,53 +366,8 @@ TEST(InterpolationEndToEnd, EntriesBuildFromTheExampleCsv)
         if (index == 30) { // halfway between 0 at site 0 and 40 at site 12
             EXPECT_NEAR(model->getValues()[6], 20.0, 1e-3);
         }
+        TestSupport::ScriptedScope cancelling;
+        cancelling->rejectNextDialog();
+        EXPECT_EQ(Input::AutomatonFactory(index, nullptr), nullptr);
     }
-}
-
-TEST(InterpolationEndToEnd, CancellingTheDialogBuildsNothing)
-{
-    TestSupport::ScriptedScope script;
-    script->rejectNextDialog();
-    EXPECT_EQ(Input::AutomatonFactory(30, nullptr), nullptr);
-}
-
-TEST(InterpolationEndToEnd, BatchRunsBothExamples)
-{
-    if (!QFile::exists(TestSupport::batchProgram()))
-        GTEST_SKIP() << "lithoscope-batch is not built";
-    QTemporaryDir folder;
-    for (const QString& model : {QStringLiteral("30"), QStringLiteral("Cubic Interpolation Rule (1D)")}) {
-        const TestSupport::BatchResult result = TestSupport::runBatch(
-            {model, QStringLiteral("--example"), QStringLiteral("--steps"), QStringLiteral("7"),
-             QStringLiteral("--quiet")},
-            folder.path());
-        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-        EXPECT_TRUE((result.out + result.err).contains(QStringLiteral("7 steps Delta Squared = ")))
-            << result.out.toStdString() << result.err.toStdString();
-    }
-}
-
-TEST(InterpolationPainter, HeightFollowsTheLargestValueOfTheLastFrame)
-{
-    SingleDimensionLinearInterpolation model({1.0, 12.5, 3.0, -4.0}, {false, true, false, false});
-    QString error;
-    // The view centres the drawing by the height the painter reports before
-    // painting, so the first frame settles the height and the second shows the curve.
-    const QImage first = ViewRenderer::renderOffscreen(model.getPainter(), ViewCamera(), 40, 80, &error);
-    if (first.isNull())
-        GTEST_SKIP() << error.toStdString();
-    EXPECT_EQ(model.getPainter()->getHeight(), 62);
-    const QImage frame = ViewRenderer::renderOffscreen(model.getPainter(), ViewCamera(), 40, 160);
-    EXPECT_EQ(model.getPainter()->getWidth(), 20);
-    bool curve = false, fixedMark = false, freeMark = false;
-    for (int x = 0; x < frame.width(); ++x)
-        for (int y = 0; y < frame.height(); ++y) {
-            const QRgb c = frame.pixel(x, y) & 0xFFFFFF;
-            curve = curve || c == 0x00CC00u;
-            fixedMark = fixedMark || c == 0xFFFF00u;
-            freeMark = freeMark || c == 0x0000FFu;
-        }
-    EXPECT_TRUE(curve);
-    EXPECT_TRUE(fixedMark);
-    EXPECT_TRUE(freeMark);
 }
