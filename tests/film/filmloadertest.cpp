@@ -1,7 +1,6 @@
 #include <memory>
 
 #include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -13,8 +12,6 @@
 #include "Automata/FilmDeposition/simplefilmdeposition3d.h"
 #include "Input/catalogue.h"
 #include "Input/imageinput.h"
-#include "Input/widgetscript.h"
-#include "filmtesthelpers.h"
 #include "testsupport.h"
 
 using namespace Automata::FilmDeposition;
@@ -36,64 +33,43 @@ std::unique_ptr<M> build(int entry)
     return std::unique_ptr<M>(model);
 }
 
-// 2 x 3 with red only in the top-left pixel (a slightly different red and a
-// translucent red elsewhere must not count).
-QImage cornerPicture()
+// 2 x 3, white but for red in the top-left pixel and a slightly different
+// red that must not count.
+QString cornerPicture(const QTemporaryDir& dir)
 {
-    QImage image = FilmTest::whitePicture(2, 3);
+    QImage image(2, 3, QImage::Format_RGB32);
+    image.fill(qRgb(255, 255, 255));
     image.setPixel(0, 0, qRgb(255, 0, 0));
     image.setPixel(1, 1, qRgb(254, 0, 0));
-    return image;
+    const QString path = dir.filePath(QStringLiteral("c.png"));
+    image.save(path);
+    return path;
 }
 
 } // namespace
 
-TEST(FilmLoaders, CatalogueLabels)
-{
-    EXPECT_STREQ("2D Film Deposition", Input::Catalogue::entry(film2DEntry)->label);
-    EXPECT_STREQ("3D Film Deposition", Input::Catalogue::entry(film3DEntry)->label);
-    EXPECT_STREQ("CVD Binary 2D Automaton", Input::Catalogue::entry(cvdEntry)->label);
-    EXPECT_STREQ("Isotropic GA", Input::Catalogue::entry(isotropicGaEntry)->label);
-}
-
-TEST(FilmLoaders, CancelledOrUnreadableImageWarnsAndBuildsNothing)
+TEST(FilmLoaders, EachAsksForOneImageWithoutOptionDialogAndWarnsWhenCancelled)
 {
     QTemporaryDir dir;
-    const QString broken = dir.filePath(QStringLiteral("broken.png"));
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not an image");
-    file.close();
-
-    for (int entry : {film2DEntry, film3DEntry, cvdEntry, isotropicGaEntry}) {
-        for (const QString& answer : {QString(), broken}) {
-            TestSupport::ScriptedScope scope;
-            scope->queueOpenFile(answer);
-            EXPECT_EQ(nullptr, Input::AutomatonFactory(entry, nullptr)) << entry;
-            ASSERT_EQ(1, scope->messages().size()) << entry;
-            EXPECT_EQ(QMessageBox::Warning, scope->messages()[0].icon);
-            EXPECT_EQ(QString(), scope->messages()[0].title);
-            EXPECT_EQ(QStringLiteral("Could not open input file!"), scope->messages()[0].text);
-            EXPECT_TRUE(scope->openForms().isEmpty());
-        }
-    }
-}
-
-TEST(FilmLoaders, FileDialogsAndTheirFolders)
-{
-    QTemporaryDir dir;
-    const QString path = FilmTest::savePicture(dir, QStringLiteral("c.png"), cornerPicture());
+    const QString path = cornerPicture(dir);
     for (int entry : {film2DEntry, film3DEntry, cvdEntry, isotropicGaEntry}) {
         TestSupport::ScriptedScope scope;
+        scope->queueOpenFile(QString());
+        EXPECT_EQ(nullptr, Input::AutomatonFactory(entry, nullptr)) << entry;
+        ASSERT_EQ(1, scope->messages().size()) << entry;
+        EXPECT_EQ(QMessageBox::Warning, scope->messages()[0].icon);
+        EXPECT_EQ(QStringLiteral("Could not open input file!"), scope->messages()[0].text);
+        EXPECT_TRUE(scope->openForms().isEmpty());
+
         scope->queueOpenFile(path);
         std::unique_ptr<Automata::Automaton> model(Input::AutomatonFactory(entry, nullptr));
         scope->closeForms();
-        ASSERT_NE(nullptr, model) << entry;
-        ASSERT_EQ(1, scope->fileDialogCaptions().size());
-        EXPECT_EQ(QStringLiteral("Open Image"), scope->fileDialogCaptions()[0]);
-        const QString expectedFolder = entry == cvdEntry ? QDir::currentPath()
-                                                         : Input::ImageInput::examplesFolder();
-        EXPECT_EQ(expectedFolder, scope->fileDialogFolders()[0]) << entry;
+        EXPECT_NE(nullptr, model) << entry;
+        EXPECT_EQ((QStringList{"Open Image", "Open Image"}), scope->fileDialogCaptions());
+        // The CVD loader starts in the current folder, the others in the examples.
+        EXPECT_EQ(entry == cvdEntry ? QDir::currentPath() : Input::ImageInput::examplesFolder(),
+                  scope->fileDialogFolders().value(1))
+            << entry;
         EXPECT_TRUE(scope->dialogTitles().isEmpty()) << "no option dialog";
     }
 }
@@ -101,20 +77,16 @@ TEST(FilmLoaders, FileDialogsAndTheirFolders)
 TEST(FilmLoaders, RedPixelsBecomeSubstrateOrFilmInPlainOrder)
 {
     QTemporaryDir dir;
-    const QString path = FilmTest::savePicture(dir, QStringLiteral("c.png"), cornerPicture());
-
+    const QString path = cornerPicture(dir);
     TestSupport::ScriptedScope scope;
-    scope->queueOpenFile(path);
-    scope->queueOpenFile(path);
-    scope->queueOpenFile(path);
+    for (int i = 0; i < 3; ++i)
+        scope->queueOpenFile(path);
     const auto film = build<SimpleFilmDeposition2D>(film2DEntry);
     const auto cvd = build<ChemicalVaporDeposition>(cvdEntry);
     const auto ga = build<BinaryIsotropicFilmDeposition>(isotropicGaEntry);
     ASSERT_TRUE(film && cvd && ga);
-    for (auto* size : {static_cast<Automata::Automaton2D<FilmCell>*>(film.get())}) {
-        EXPECT_EQ(2, size->getWidth());
-        EXPECT_EQ(3, size->getHeight());
-    }
+    EXPECT_EQ(2, film->getWidth());
+    EXPECT_EQ(3, film->getHeight());
     EXPECT_EQ(2, cvd->getWidth());
     EXPECT_EQ(3, ga->getHeight());
     for (int i = 0; i < 6; ++i) {
@@ -127,85 +99,68 @@ TEST(FilmLoaders, RedPixelsBecomeSubstrateOrFilmInPlainOrder)
     }
 }
 
-TEST(FilmLoaders, HeightMapBuildsAVolumeTwiceAsDeepAsItsTallestColumn)
+TEST(FilmLoaders, HeightMapVolumeAndItsGenerateSurfaceForm)
 {
     QTemporaryDir dir;
     QImage map(3, 2, QImage::Format_RGB32);
     map.fill(qRgb(0, 200, 200)); // only red counts
     map.setPixel(1, 0, qRgb(3, 0, 0));
+    map.setPixel(1, 1, qRgb(2, 0, 0));
     map.setPixel(2, 1, qRgb(1, 255, 255));
-    const QString path = FilmTest::savePicture(dir, QStringLiteral("map.png"), map);
+    QImage flat(4, 4, QImage::Format_RGB32);
+    flat.fill(qRgb(0, 0, 0));
+    map.save(dir.filePath(QStringLiteral("map.png")));
+    flat.save(dir.filePath(QStringLiteral("flat.png")));
 
     TestSupport::ScriptedScope scope;
-    scope->queueOpenFile(path);
+    scope->queueOpenFile(dir.filePath(QStringLiteral("map.png")));
     const auto model = build<SimpleFilmDeposition3D>(film3DEntry);
     ASSERT_TRUE(model);
     EXPECT_EQ(3, model->getWidth());
     EXPECT_EQ(2, model->getHeight());
-    ASSERT_EQ(6, model->getDepth());
-    auto columnHeight = [&](int x, int y) {
-        int substrate = 0;
-        for (int z = 0; z < 6; ++z) {
-            const FilmDepositionCell type = model->getCells()[(x * 2 + y) * 6 + z].type;
-            EXPECT_TRUE(type == Substrate || type == Empty);
-            if (type == Substrate) {
-                EXPECT_EQ(substrate, z) << "substrate fills a column from the bottom";
-                ++substrate;
-            }
-        }
-        return substrate;
-    };
-    EXPECT_EQ(3, columnHeight(1, 0));
-    EXPECT_EQ(1, columnHeight(2, 1));
-    EXPECT_EQ(0, columnHeight(0, 0));
+    ASSERT_EQ(6, model->getDepth()); // twice the tallest column
+    const int heights[3][2] = {{0, 0}, {3, 2}, {0, 1}};
+    for (int x = 0; x < 3; ++x)
+        for (int y = 0; y < 2; ++y)
+            for (int z = 0; z < 6; ++z)
+                EXPECT_EQ(z < heights[x][y] ? Substrate : Empty,
+                          model->getCells()[(x * 2 + y) * 6 + z].type)
+                    << x << "," << y << "," << z;
+
+    // The form is shown without waiting; its button regenerates the surfaces,
+    // which are fresh until the next step.
+    EXPECT_FALSE(model->surfacesFresh());
+    EXPECT_FALSE(model->substrateSurface().isClosed());
+    ASSERT_EQ(1, scope->openForms().size());
+    EXPECT_EQ(QStringLiteral("SimpleFilmDeposition3DDialog"), scope->openForms()[0]->objectName());
+    EXPECT_EQ(QStringLiteral("Dialog"), scope->openForms()[0]->windowTitle());
+    model->step();
+    EXPECT_EQ(Input::WidgetScript::Result::Applied,
+              scope->setFormWidget(QStringLiteral("btnGenerateSurface"), QStringLiteral("click")));
+    // Closed surfaces from cubes of side 2 from -1, which sample odd
+    // coordinates only: column (1, 1) shows both materials.
+    EXPECT_TRUE(model->surfacesFresh());
+    EXPECT_TRUE(model->filmSurface().isClosed() && model->substrateSurface().isClosed());
+    EXPECT_FALSE(model->filmSurface().isEmpty());
+    EXPECT_FALSE(model->substrateSurface().isEmpty());
+    EXPECT_EQ(Film, model->filmSurface().getReference().type);
+    EXPECT_EQ(Substrate, model->substrateSurface().getReference().type);
+    model->step();
+    EXPECT_FALSE(model->surfacesFresh());
     scope->closeForms();
 
     // A map of zeros: depth 2, all empty, nothing grows, no surfaces.
-    QImage flat(4, 4, QImage::Format_RGB32);
-    flat.fill(qRgb(0, 0, 0));
-    scope->queueOpenFile(FilmTest::savePicture(dir, QStringLiteral("flat.png"), flat));
+    scope->queueOpenFile(dir.filePath(QStringLiteral("flat.png")));
     const auto empty = build<SimpleFilmDeposition3D>(film3DEntry);
     ASSERT_TRUE(empty);
     EXPECT_EQ(2, empty->getDepth());
     empty->step();
     for (int i = 0; i < 4 * 4 * 2; ++i)
         EXPECT_EQ(Empty, empty->getCells()[i].type);
-    ASSERT_EQ(1, scope->openForms().size());
     EXPECT_EQ(Input::WidgetScript::Result::Applied,
               scope->setFormWidget(QStringLiteral("btnGenerateSurface"), QStringLiteral("click")));
     EXPECT_TRUE(empty->surfacesFresh());
     EXPECT_TRUE(empty->filmSurface().isEmpty());
     EXPECT_TRUE(empty->substrateSurface().isEmpty());
-    scope->closeForms();
-}
-
-TEST(FilmLoaders, GenerateSurfaceFormActsOnItsModel)
-{
-    QTemporaryDir dir;
-    QImage map(6, 6, QImage::Format_RGB32);
-    map.fill(qRgb(2, 0, 0));
-    map.setPixel(2, 2, qRgb(4, 0, 0));
-    TestSupport::ScriptedScope scope;
-    scope->queueOpenFile(FilmTest::savePicture(dir, QStringLiteral("m.png"), map));
-    const auto model = build<SimpleFilmDeposition3D>(film3DEntry);
-    ASSERT_TRUE(model);
-    ASSERT_EQ(1, scope->openForms().size());
-    QWidget* form = scope->openForms().first();
-    EXPECT_EQ(QStringLiteral("SimpleFilmDeposition3DDialog"), form->objectName());
-    EXPECT_EQ(QStringLiteral("Dialog"), form->windowTitle());
-    EXPECT_EQ(QSize(237, 70), form->size());
-    QWidget* button = Input::WidgetScript::find(form, QStringLiteral("btnGenerateSurface"));
-    ASSERT_NE(nullptr, button);
-    EXPECT_EQ(QRect(30, 20, 210, 50), button->geometry());
-
-    model->step();
-    EXPECT_FALSE(model->surfacesFresh());
-    EXPECT_EQ(Input::WidgetScript::Result::Applied,
-              scope->setFormWidget(QStringLiteral("btnGenerateSurface"), QStringLiteral("click")));
-    EXPECT_TRUE(model->surfacesFresh());
-    EXPECT_FALSE(model->filmSurface().isEmpty());
-    EXPECT_FALSE(model->substrateSurface().isEmpty());
-    model->step();
-    EXPECT_FALSE(model->surfacesFresh());
     scope->closeForms();
 }

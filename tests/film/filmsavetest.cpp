@@ -1,3 +1,4 @@
+#include <array>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -5,7 +6,6 @@
 #include "Automata/FilmDeposition/binaryisotropicfilmdeposition.h"
 #include "Automata/FilmDeposition/chemicalvapordeposition.h"
 #include "Automata/FilmDeposition/simplefilmdeposition2d.h"
-#include "Automata/FilmDeposition/simplefilmdeposition3d.h"
 #include "Persistence/archiver.h"
 #include "filmtesthelpers.h"
 
@@ -13,119 +13,74 @@ using namespace Automata::FilmDeposition;
 
 namespace {
 
-// Keeps every picture handed over, so the planes can be checked exactly.
-class RecordingArchiver : public Persistence::Archiver {
-public:
-    struct Picture {
-        bool series;
-        int width;
-        int height;
-        std::vector<unsigned char> red, green, blue;
-    };
+using Rgb = std::array<int, 3>;
 
-    void save(const unsigned char* r, const unsigned char* g, const unsigned char* b, int w,
-              int h) override
-    {
-        keep(false, r, g, b, w, h);
-    }
-    void saveStep(const unsigned char* r, const unsigned char* g, const unsigned char* b, int w,
-                  int h) override
-    {
-        keep(true, r, g, b, w, h);
-    }
-
-    std::vector<Picture> pictures;
-
-private:
-    void keep(bool series, const unsigned char* r, const unsigned char* g, const unsigned char* b,
-              int w, int h)
-    {
-        const std::size_t n = static_cast<std::size_t>(w) * h;
-        pictures.push_back({series, w, h, {r, r + n}, {g, g + n}, {b, b + n}});
-    }
-};
-
-// Gives a model a recording archiver in place of its own.
+// Keeps every picture handed over (element by element) and whether it was a
+// series frame; stands in for a model's own archiver.
 template <typename Model>
-class Recorded : public Model {
+class Recorded : public Model, public Persistence::Archiver {
 public:
     template <typename... Args>
     explicit Recorded(Args... args) : Model(args...)
     {
         delete this->archiver;
-        this->archiver = recorder = new RecordingArchiver;
+        this->archiver = this;
     }
-    RecordingArchiver* recorder;
+    ~Recorded() override { this->archiver = nullptr; }
+    void save(const unsigned char* r, const unsigned char* g, const unsigned char* b, int w,
+              int h) override
+    {
+        keep(false, r, g, b, w * h);
+    }
+    void saveStep(const unsigned char* r, const unsigned char* g, const unsigned char* b, int w,
+                  int h) override
+    {
+        keep(true, r, g, b, w * h);
+    }
+    void keep(bool series, const unsigned char* r, const unsigned char* g, const unsigned char* b,
+              int n)
+    {
+        pictures.emplace_back(series, std::vector<Rgb>());
+        for (int i = 0; i < n; ++i)
+            pictures.back().second.push_back({r[i], g[i], b[i]});
+    }
+    // Saves, then steps twice with Save All on (any interval) and once with it off.
+    void saveAndStep()
+    {
+        Model::save();
+        Model::setSaveAll(true, 5);
+        Model::step();
+        Model::step();
+        Model::setSaveAll(false, 1);
+        Model::step();
+        ASSERT_EQ(3u, pictures.size());
+        EXPECT_FALSE(pictures[0].first);
+        EXPECT_TRUE(pictures[1].first && pictures[2].first);
+    }
+    std::vector<std::pair<bool, std::vector<Rgb>>> pictures;
 };
-
-void expectPixel(const RecordingArchiver::Picture& p, std::size_t i, int r, int g, int b)
-{
-    EXPECT_EQ(r, p.red[i]) << "element " << i;
-    EXPECT_EQ(g, p.green[i]) << "element " << i;
-    EXPECT_EQ(b, p.blue[i]) << "element " << i;
-}
 
 } // namespace
 
-TEST(FilmSaving, SimpleFilm2DSavesByteColoursAndOneSeriesPicturePerStep)
+TEST(FilmSaving, TwoDimensionalModelsSaveTheirColoursAndOneSeriesPicturePerStep)
 {
+    const Rgb white = {255, 255, 255};
     std::vector<FilmCell> cells = FilmTest::emptyLattice(5, 3);
     cells[2 * 3 + 1].type = Substrate;
-    Recorded<SimpleFilmDeposition2D> model(5, 3, cells.data());
-    model.save();
-    ASSERT_EQ(1u, model.recorder->pictures.size());
-    const auto& first = model.recorder->pictures[0];
-    EXPECT_FALSE(first.series);
-    EXPECT_EQ(5, first.width);
-    EXPECT_EQ(3, first.height);
-    expectPixel(first, 2 * 3 + 1, 255, 0, 0);
-    expectPixel(first, 0, 255, 255, 255);
+    Recorded<SimpleFilmDeposition2D> film(5, 3, cells.data());
+    film.saveAndStep();
+    EXPECT_EQ(15u, film.pictures.at(0).second.size());
+    EXPECT_EQ((Rgb{255, 0, 0}), film.pictures.at(0).second[2 * 3 + 1]);
+    EXPECT_EQ(white, film.pictures.at(0).second[0]);
+    EXPECT_EQ((Rgb{178, 178, 0}), film.pictures.at(1).second[1 * 3 + 0]);
 
-    model.setSaveAll(true, 5);
-    model.step();
-    model.step();
-    ASSERT_EQ(3u, model.recorder->pictures.size());
-    const auto& grown = model.recorder->pictures[1];
-    EXPECT_TRUE(grown.series);
-    expectPixel(grown, 1 * 3 + 0, 178, 178, 0);
-    expectPixel(grown, 0, 255, 255, 255);
-    model.setSaveAll(false, 1);
-    model.step();
-    EXPECT_EQ(3u, model.recorder->pictures.size());
-}
-
-TEST(FilmSaving, CvdSavesMaterialColoursAndIsotropicGaBlackOnWhite)
-{
     const std::vector<FilmDepositionCell> sites = {Film, Empty, Empty, Empty};
     Recorded<ChemicalVaporDeposition> cvd(2, 2, sites.data());
-    cvd.save();
-    cvd.setSaveAll(true, 1);
-    cvd.step();
-    ASSERT_EQ(2u, cvd.recorder->pictures.size());
-    expectPixel(cvd.recorder->pictures[0], 0, 178, 178, 0);
-    expectPixel(cvd.recorder->pictures[0], 3, 255, 255, 255);
-    EXPECT_TRUE(cvd.recorder->pictures[1].series);
+    cvd.saveAndStep();
+    EXPECT_EQ((std::vector<Rgb>{{178, 178, 0}, white, white, white}), cvd.pictures.at(0).second);
 
-    const bool film[4] = {true, false, false, false};
-    Recorded<BinaryIsotropicFilmDeposition> ga(2, 2, film);
-    ga.save();
-    ga.setSaveAll(true, 1);
-    ga.step();
-    ASSERT_EQ(2u, ga.recorder->pictures.size());
-    expectPixel(ga.recorder->pictures[0], 0, 0, 0, 0);
-    expectPixel(ga.recorder->pictures[0], 1, 255, 255, 255);
-    EXPECT_TRUE(ga.recorder->pictures[1].series);
-}
-
-TEST(FilmSaving, ThreeDimensionalModelSavesNothing)
-{
-    std::vector<int> heights(4, 1);
-    const std::vector<FilmCell> cells = FilmTest::heightVolume(2, 2, 2, heights);
-    SimpleFilmDeposition3D model(2, 2, 2, cells.data());
-    // No archiver at all: neither save nor Save All may touch one.
-    model.save();
-    model.setSaveAll(true, 1);
-    model.step();
-    EXPECT_EQ(0.0, model.getTime());
-    EXPECT_EQ(std::string(), model.getTimeInfo());
+    const bool film4[4] = {true, false, false, false};
+    Recorded<BinaryIsotropicFilmDeposition> ga(2, 2, film4);
+    ga.saveAndStep();
+    EXPECT_EQ((std::vector<Rgb>{{0, 0, 0}, white, white, white}), ga.pictures.at(0).second);
 }

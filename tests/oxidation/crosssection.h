@@ -18,24 +18,14 @@ struct CrossSection {
         : width(static_cast<int>(rows.at(0).size())), height(static_cast<int>(rows.size())),
           cells(static_cast<std::size_t>(width) * height)
     {
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                cells[at(x, y)] = FilmCell(typeOf(rows[y].at(x)), 1.0f, 0);
-    }
-
-    static FilmDepositionCell typeOf(char c)
-    {
         using namespace Automata::FilmDeposition;
-        switch (c) {
-        case 'S':
-            return Silicon;
-        case 'O':
-            return Oxide;
-        case 'M':
-            return Film;
-        default:
-            return Empty;
-        }
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const char c = rows[y].at(x);
+                const FilmDepositionCell type =
+                    c == 'S' ? Silicon : c == 'O' ? Oxide : c == 'M' ? Film : Empty;
+                cells[at(x, y)] = FilmCell(type, 1.0f, 0);
+            }
     }
 
     std::size_t at(int x, int y) const { return static_cast<std::size_t>(x) * height + y; }
@@ -45,13 +35,5 @@ struct CrossSection {
     int height;
     std::vector<FilmCell> cells;
 };
-
-inline int countType(const FilmCell* cells, std::size_t count, FilmDepositionCell type)
-{
-    int n = 0;
-    for (std::size_t i = 0; i < count; ++i)
-        n += cells[i].type == type;
-    return n;
-}
 
 } // namespace OxidationTest
