@@ -8,7 +8,7 @@ using namespace FhpTest;
 using Automata::FhpAutomata::AccelerationFhp;
 using Automata::FhpAutomata::FhpDeposition;
 
-TEST(AccelerationFhp, PushesTryTheFourMovesInOrder)
+TEST(AccelerationFhp, EvenStripsPushSouthAndOddStripsNorthTryingFourMovesInOrder)
 {
     // The north-east mover takes the free south-east channel first, so the
     // east mover that follows finds it occupied.
@@ -19,14 +19,12 @@ TEST(AccelerationFhp, PushesTryTheFourMovesInOrder)
         EXPECT_EQ(AccelerationFhp::pushSouth(c[0]), c[1]) << "particles " << c[0];
     for (const auto& c : north)
         EXPECT_EQ(AccelerationFhp::pushNorth(c[0]), c[1]) << "particles " << c[0];
-}
 
-TEST(AccelerationFhp, CertainPushesSendEvenStripsSouthAndOddStripsNorth)
-{
-    // One strip as wide as the lattice: every ordinary site is pushed south;
-    // the obstacle keeps what it caught, unpushed.
+    // A certain push in one strip as wide as the lattice: every ordinary site
+    // is pushed south; the obstacle keeps what it caught, unpushed.
     Lattice l(8, 8);
-    AccelerationFhp a(8, 8, l.particles(2, 2, E).particles(5, 5, NW).obstacle(6, 2).particles(5, 2, E).data(), 8, 1.0f);
+    l.particles(2, 2, E).particles(5, 5, NW).obstacle(6, 2).particles(5, 2, E);
+    AccelerationFhp a(8, 8, l.data(), 8, 1.0f);
     a.step();
     EXPECT_EQ(site(a, 3, 2).particles(), SE);
     EXPECT_EQ(site(a, 5, 4).particles(), SW); // NW from odd row (5, 5) lands on (5, 4)

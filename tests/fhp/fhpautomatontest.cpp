@@ -8,7 +8,7 @@ using namespace FhpTest;
 using Automata::FhpAutomata::AccelerationFhp;
 using Automata::FhpAutomata::FhpDeposition;
 
-TEST(FhpAutomaton, ColoursShowFlagsFirstThenParticleCount)
+TEST(FhpAutomaton, ColoursAndExportShowFlagsFirstThenParticles)
 {
     Lattice l(1, 1);
     FhpAutomaton a(1, 1, l.data());
@@ -29,18 +29,16 @@ TEST(FhpAutomaton, ColoursShowFlagsFirstThenParticleCount)
         const float* c = a.getColor(cell);
         EXPECT_TRUE(c[0] == s.r && c[1] == s.g && c[2] == s.b) << c[0] << " " << c[1] << " " << c[2];
     }
-}
 
-TEST(FhpAutomaton, ExportedGreysCountEastAndWestMovers)
-{
-    Lattice l(8, 1);
+    // The exported image: obstacles red, sources magenta, otherwise 255 less
+    // 42 per eastward and 43 per westward mover.
+    l = Lattice(8, 1);
     l.particles(0, 0, E).particles(1, 0, W).particles(2, 0, ALL).particles(3, 0, E | NE | SE);
     l.particles(4, 0, W | NW | SW).obstacle(5, 0).particles(5, 0, ALL).source(6, 0, 0.3f).particles(6, 0, ALL);
     const int expected[8][3] = {{213, 213, 213}, {212, 212, 212}, {0, 0, 0},     {129, 129, 129},
                                 {126, 126, 126}, {255, 0, 0},     {255, 0, 255}, {255, 255, 255}};
-    FhpAutomaton a(8, 1, l.data());
     unsigned char r[8], g[8], b[8];
-    a.exportImage(r, g, b);
+    FhpAutomaton(8, 1, l.data()).exportImage(r, g, b);
     for (int x = 0; x < 8; ++x)
         EXPECT_TRUE(r[x] == expected[x][0] && g[x] == expected[x][1] && b[x] == expected[x][2]) << "site " << x;
 }
@@ -188,6 +186,20 @@ TEST(FhpAutomaton, ParticleNumberIsConservedInOpenFluid)
     }
 }
 
+namespace {
+
+template <typename Model, typename... Extra>
+std::vector<FhpCell> runWithThreads(int threads, const Lattice& l, Extra... extra)
+{
+    PoolSize pool(threads);
+    Model a(l.width, l.height, l.data(), extra...);
+    for (int i = 0; i < 25; ++i)
+        a.step();
+    return cellsOf(a);
+}
+
+} // namespace
+
 TEST(FhpAutomaton, OneThreadAndSixteenGiveTheSameResult)
 {
     // Random gas with sources, walls, a disc and a substrate line.
@@ -202,22 +214,8 @@ TEST(FhpAutomaton, OneThreadAndSixteenGiveTheSameResult)
                 l.substrate(x, y);
         }
     }
-    auto run = [&l](int threads, int model) {
-        PoolSize pool(threads);
-        std::unique_ptr<FhpAutomaton> a;
-        if (model == 0)
-            a.reset(new FhpAutomaton(l.width, l.height, l.data()));
-        else if (model == 1)
-            a.reset(new AccelerationFhp(l.width, l.height, l.data(), 10, 0.5f));
-        else
-            a.reset(new FhpDeposition(l.width, l.height, l.data()));
-        for (int i = 0; i < 25; ++i)
-            a->step();
-        return cellsOf(*a);
-    };
-    for (int model = 0; model < 3; ++model) {
-        const std::vector<FhpCell> one = run(1, model);
-        EXPECT_EQ(one, run(3, model)) << "model " << model;
-        EXPECT_EQ(one, run(16, model)) << "model " << model;
-    }
+    EXPECT_EQ(runWithThreads<FhpAutomaton>(1, l), runWithThreads<FhpAutomaton>(16, l));
+    EXPECT_EQ(runWithThreads<FhpAutomaton>(3, l), runWithThreads<FhpAutomaton>(16, l));
+    EXPECT_EQ(runWithThreads<AccelerationFhp>(1, l, 10, 0.5f), runWithThreads<AccelerationFhp>(16, l, 10, 0.5f));
+    EXPECT_EQ(runWithThreads<FhpDeposition>(1, l), runWithThreads<FhpDeposition>(16, l));
 }

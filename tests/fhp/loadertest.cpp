@@ -126,29 +126,29 @@ TEST(FhpLoaders, SavedStatesReloadWithTheirSolidsFullSitesAndSources)
     EXPECT_EQ(site(*grower, 1, 0), FhpCell());
 }
 
-TEST(MultiFhpAutomatonOptions, FieldsHaveTheirRangesAndDefaults)
+TEST(MultiFhpAutomatonOptions, FieldRangesDefaultsAndTheBrowseButton)
 {
     Ui::MultiFhpAutomatonOptions dialog;
     struct Spin { const char* name; double minimum, maximum, step, value; };
-    const Spin spins[] = {{"scaleFactorSpinBox", 1, 1000, 1, 10},       {"automataToRunSpinBox", 1, 200, 1, 1},
-                          {"stepsToAverageSpinBox", 1, 200, 1, 10},     {"stripWidthSpinBox", 1, 999999999, 1, 50},
+    const Spin spins[] = {{"scaleFactorSpinBox", 1, 1000, 1, 10},
+                          {"automataToRunSpinBox", 1, 200, 1, 1},
+                          {"stepsToAverageSpinBox", 1, 200, 1, 10},
+                          {"stripWidthSpinBox", 1, 999999999, 1, 50},
                           {"switchProbabilitySpinBox", 0, 1, 0.0001, 0.5}};
     for (const Spin& s : spins) {
         auto* box = dialog.findChild<QAbstractSpinBox*>(QString::fromLatin1(s.name));
         ASSERT_NE(box, nullptr) << s.name;
-        EXPECT_TRUE(box->property("minimum").toDouble() == s.minimum && box->property("maximum").toDouble() == s.maximum
-                    && box->property("singleStep").toDouble() == s.step && box->property("value").toDouble() == s.value)
+        auto is = [box](const char* property, double value) { return box->property(property).toDouble() == value; };
+        EXPECT_TRUE(is("minimum", s.minimum) && is("maximum", s.maximum) && is("singleStep", s.step)
+                    && is("value", s.value))
             << s.name;
     }
     EXPECT_EQ(dialog.findChild<QDoubleSpinBox*>(QStringLiteral("switchProbabilitySpinBox"))->decimals(), 4);
-}
 
-TEST(MultiFhpAutomatonOptions, BrowseButtonFillsThePathAndRemembersItsFolder)
-{
+    // The "..." button fills in the chosen path and remembers its folder.
     QTemporaryDir dir;
     const QString chosen = dir.filePath(QStringLiteral("flow.png"));
     ScriptedScope script;
-    Ui::MultiFhpAutomatonOptions dialog;
     auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("initialStateLineEdit"));
     auto* button = dialog.findChild<QPushButton*>(QStringLiteral("initialStateButton"));
     ASSERT_TRUE(edit && button);
