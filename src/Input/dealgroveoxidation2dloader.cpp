@@ -1,5 +1,7 @@
 #include "dealgroveoxidation2dloader.h"
 
+#include <QDir>
+
 #include "Automata/FilmDeposition/dealgroveoxidation2d.h"
 #include "Ui/dealgroveoxidationoptionsdialog.h"
 #include "oxidation2dloader.h"
@@ -11,7 +13,8 @@ using Automata::FilmDeposition::FilmCell;
 DealGroveOxidation2DLoader::DealGroveOxidation2DLoader(QWidget* parent)
     : ImageLoader<FilmCell>(parent)
 {
-    if (!readImage(&Oxidation2DLoader::cellFromPixel))
+    // The oxidation loaders open their image dialog in the current folder.
+    if (!readImage(&Oxidation2DLoader::cellFromPixel, QDir::currentPath()))
         return;
     Ui::DealGroveOxidationOptionsDialog dialog(parent);
     if (!runOptionDialog(dialog))

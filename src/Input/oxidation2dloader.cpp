@@ -1,5 +1,7 @@
 #include "oxidation2dloader.h"
 
+#include <QDir>
+
 #include "Automata/FilmDeposition/oxidationautomaton2d.h"
 #include "Ui/oxidationoptionsdialog.h"
 
@@ -22,7 +24,8 @@ FilmCell Oxidation2DLoader::cellFromPixel(QRgb pixel)
 
 Oxidation2DLoader::Oxidation2DLoader(QWidget* parent) : ImageLoader<FilmCell>(parent)
 {
-    if (!readImage(&Oxidation2DLoader::cellFromPixel))
+    // The oxidation loaders open their image dialog in the current folder.
+    if (!readImage(&Oxidation2DLoader::cellFromPixel, QDir::currentPath()))
         return;
     Ui::OxidationOptionsDialog dialog(parent);
     if (!runOptionDialog(dialog))

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QImage>
 #include <QLabel>
@@ -84,6 +85,7 @@ TEST(OxidationLoaders, EveryEntryMapsTheColoursWithoutFlipAndPassesTheDialogValu
         EXPECT_FLOAT_EQ(model->getTimeStep(), 0.2f);
         EXPECT_FLOAT_EQ(model->getLateralSpeedup(), 3.0f);
         EXPECT_EQ(script->fileDialogCaptions().count(QStringLiteral("Open Image")), 3);
+        EXPECT_EQ(script->fileDialogFolders().first(), QDir::currentPath());
         EXPECT_EQ(script->messages().size(), 1);
         EXPECT_TRUE(script->unusedSettings().isEmpty() && script->settingErrors().isEmpty());
     }
