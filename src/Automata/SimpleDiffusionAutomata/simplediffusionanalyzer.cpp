@@ -21,16 +21,15 @@ SimpleDiffusionAnalyzer::SimpleDiffusionAnalyzer(std::uint32_t size, const Parti
 
 void SimpleDiffusionAnalyzer::step()
 {
-    advance();
+    // The walk's own step writes the series picture, so frame k of a series
+    // shows the averages over the samples taken before step k + 1.
+    SimpleDiffusionAutomaton::step();
     ++sampleCount;
     const double samples = sampleCount;
     for (std::uint32_t i = 0; i < size; ++i) {
         occupancyCount[i] += occupied(i) ? 1 : 0;
         occupancyAverage[i] = occupancyCount[i] / samples;
     }
-    // The series picture shows the averages including this step.
-    if (saveAll)
-        writeImage(true);
 }
 
 void SimpleDiffusionAnalyzer::exportImage(unsigned char* red, unsigned char* green,
