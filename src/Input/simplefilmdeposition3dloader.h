@@ -25,6 +25,11 @@ public:
     // The volume of a height map, width x height x depth voxels in volume
     // order (new array, owned by the caller); depth receives D.
     static Automata::FilmDeposition::FilmCell* heightMapVolume(const QImage& image, int& depth);
+    // The depth of a height map's volume: twice its tallest column, at least 2.
+    static int heightMapDepth(const QImage& image);
+
+    // The largest volume a height map may ask for (2^28 voxels, some 4 GB per copy).
+    static constexpr long long maxVoxels = 1LL << 28;
 
 protected:
     // The volume, or null when no image was read.

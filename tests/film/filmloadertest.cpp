@@ -156,3 +156,19 @@ TEST(FilmLoaders, HeightMapVolumeAndItsGenerateSurfaceForm)
     EXPECT_TRUE(empty->substrateSurface().isEmpty());
     scope->closeForms();
 }
+
+TEST(FilmLoaders, HeightMapAskingForAnAbsurdVolumeIsRefusedWithAMessage)
+{
+    QTemporaryDir dir;
+    QImage map(2048, 1024, QImage::Format_RGB32);
+    map.fill(qRgb(255, 0, 0)); // 2048 x 1024 x 510 voxels
+    map.save(dir.filePath(QStringLiteral("tall.png")));
+    TestSupport::ScriptedScope scope;
+    scope->queueOpenFile(dir.filePath(QStringLiteral("tall.png")));
+    EXPECT_EQ(nullptr, Input::AutomatonFactory(film3DEntry, nullptr));
+    ASSERT_EQ(1, scope->messages().size());
+    EXPECT_EQ(QStringLiteral("The height map asks for a volume of 1069547520 voxels; at most "
+                             "268435456 can be built."),
+              scope->messages()[0].text);
+    EXPECT_TRUE(scope->openForms().isEmpty());
+}
