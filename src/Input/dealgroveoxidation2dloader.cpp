@@ -19,10 +19,7 @@ DealGroveOxidation2DLoader::DealGroveOxidation2DLoader(QWidget* parent)
     Ui::DealGroveOxidationOptionsDialog dialog(parent);
     if (!runOptionDialog(dialog))
         return;
-    growthRate = static_cast<float>(dialog.growthRate());
-    cellSize = static_cast<float>(dialog.cellSize());
-    stepDuration = static_cast<float>(dialog.stepDuration());
-    lateralSpeedup = static_cast<float>(dialog.lateralSpeedup());
+    options = dialog.parameters();
     temperature = static_cast<float>(dialog.temperature());
     initialTime = static_cast<float>(dialog.initialTime());
     linearActivationEnergy = static_cast<float>(dialog.linearActivationEnergy());
@@ -36,9 +33,9 @@ Automata::Automaton* DealGroveOxidation2DLoader::load()
     if (!cells)
         return nullptr;
     return new Automata::FilmDeposition::DealGroveOxidation2D(
-        width, height, cells, growthRate, cellSize, stepDuration, lateralSpeedup, temperature,
-        initialTime, linearActivationEnergy, linearPrefactor, parabolicActivationEnergy,
-        parabolicPrefactor);
+        width, height, cells, options.growthRate, options.cellSize, options.stepDuration,
+        options.lateralSpeedup, temperature, initialTime, linearActivationEnergy, linearPrefactor,
+        parabolicActivationEnergy, parabolicPrefactor);
 }
 
 } // namespace Input

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Automata/FilmDeposition/filmcell.h"
+#include "Ui/oxidationfields.h"
 #include "imageloader.h"
 
 namespace Input {
@@ -13,10 +14,7 @@ public:
     Automata::Automaton* load() override;
 
 private:
-    float growthRate = 0.0f;
-    float cellSize = 0.0f;
-    float stepDuration = 0.0f;
-    float lateralSpeedup = 0.0f;
+    Ui::OxidationParameters options;
     float temperature = 0.0f;
     float initialTime = 0.0f;
     float linearActivationEnergy = 0.0f;

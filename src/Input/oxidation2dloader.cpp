@@ -30,19 +30,16 @@ Oxidation2DLoader::Oxidation2DLoader(QWidget* parent) : ImageLoader<FilmCell>(pa
     Ui::OxidationOptionsDialog dialog(parent);
     if (!runOptionDialog(dialog))
         return;
-    growthRate = static_cast<float>(dialog.growthRate());
-    cellSize = static_cast<float>(dialog.cellSize());
-    stepDuration = static_cast<float>(dialog.stepDuration());
-    lateralSpeedup = static_cast<float>(dialog.lateralSpeedup());
+    options = dialog.parameters();
 }
 
 Automata::Automaton* Oxidation2DLoader::load()
 {
     if (!cells)
         return nullptr;
-    return new Automata::FilmDeposition::OxidationAutomaton2D(width, height, cells, growthRate,
-                                                              cellSize, stepDuration,
-                                                              lateralSpeedup);
+    return new Automata::FilmDeposition::OxidationAutomaton2D(
+        width, height, cells, options.growthRate, options.cellSize, options.stepDuration,
+        options.lateralSpeedup);
 }
 
 } // namespace Input

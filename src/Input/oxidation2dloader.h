@@ -3,6 +3,7 @@
 #include <QRgb>
 
 #include "Automata/FilmDeposition/filmcell.h"
+#include "Ui/oxidationfields.h"
 #include "imageloader.h"
 
 namespace Input {
@@ -19,10 +20,7 @@ public:
     static Automata::FilmDeposition::FilmCell cellFromPixel(QRgb pixel);
 
 protected:
-    float growthRate = 0.0f;
-    float cellSize = 0.0f;
-    float stepDuration = 0.0f;
-    float lateralSpeedup = 0.0f;
+    Ui::OxidationParameters options;
 };
 
 } // namespace Input

@@ -8,8 +8,9 @@ Automata::Automaton* VtsOxidationLoader::load()
 {
     if (!cells)
         return nullptr;
-    return new Automata::FilmDeposition::VtsOxidation2D(width, height, cells, growthRate, cellSize,
-                                                        stepDuration, lateralSpeedup);
+    return new Automata::FilmDeposition::VtsOxidation2D(width, height, cells, options.growthRate,
+                                                        options.cellSize, options.stepDuration,
+                                                        options.lateralSpeedup);
 }
 
 } // namespace Input

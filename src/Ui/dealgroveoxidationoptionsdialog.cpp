@@ -47,38 +47,27 @@ DealGroveOxidationOptionsDialog::DealGroveOxidationOptionsDialog(QWidget* parent
     setWindowTitle(QStringLiteral("Dialog"));
 
     const QLocale locale = numberLocale(QLocale());
-    auto* fields = new QFormLayout;
+    auto* form = new QFormLayout;
 
-    OxidationFields::addHeading(fields, QStringLiteral("Automaton Parameters"));
-    growthRateBox = OxidationFields::addSpinBox(fields, QStringLiteral("growthRateSpinBox"),
-                                                QStringLiteral("Growth Rate (&micro;m / hr)"),
-                                                0.0001, 9999.0, 0.001, 0.01);
-    cellSizeBox = OxidationFields::addSpinBox(fields, QStringLiteral("cellSizeSpinBox"),
-                                              QStringLiteral("Cell Size (&micro;m)"), 0.0001,
-                                              9999.0, 0.001, 0.001);
-    stepDurationBox = OxidationFields::addSpinBox(fields, QStringLiteral("stepDurationSpinBox"),
-                                                  QStringLiteral("Step Duration (hr)"), 0.0001,
-                                                  9999.0, 0.001, 0.01);
-    lateralSpeedupBox = OxidationFields::addSpinBox(fields, QStringLiteral("lateralSpeedupSpinBox"),
-                                                    QStringLiteral("Lateral Speedup"), 0.0,
-                                                    100000.0, 0.001, 1.0);
+    OxidationFields::addHeading(form, QStringLiteral("Automaton Parameters"));
+    fields = OxidationFields::addAutomatonFields(form, OxidationFields::Order::GrowthRateFirst);
 
-    OxidationFields::addHeading(fields, QStringLiteral("Deal-Grove Parameters"));
-    temperatureBox = OxidationFields::addSpinBox(fields, QStringLiteral("temperatureSpinBox"),
+    OxidationFields::addHeading(form, QStringLiteral("Deal-Grove Parameters"));
+    temperatureBox = OxidationFields::addSpinBox(form, QStringLiteral("temperatureSpinBox"),
                                                  QStringLiteral("Temperature (K)"), 0.0001, 9999.0,
                                                  1.0, 1073.0);
-    a0Edit = addNumberEdit(fields, QStringLiteral("a0LineEdit"), QStringLiteral("A0 (&micro;m)"),
+    a0Edit = addNumberEdit(form, QStringLiteral("a0LineEdit"), QStringLiteral("A0 (&micro;m)"),
                            locale.toString(3.71e6, 'e', 6));
-    b0Edit = addNumberEdit(fields, QStringLiteral("b0LineEdit"),
+    b0Edit = addNumberEdit(form, QStringLiteral("b0LineEdit"),
                            QStringLiteral("B0 (&micro;m<sup>2</sup> / hr)"),
                            locale.toString(772.0, 'g', 6));
     linearEnergyBox = OxidationFields::addSpinBox(
-        fields, QStringLiteral("linearActivationEnergySpinBox"),
+        form, QStringLiteral("linearActivationEnergySpinBox"),
         QStringLiteral("EA Linear Rate Constant (eV)"), 0.0001, 9999.0, 0.001, 2.0);
     parabolicEnergyBox = OxidationFields::addSpinBox(
-        fields, QStringLiteral("parabolicActivationEnergySpinBox"),
+        form, QStringLiteral("parabolicActivationEnergySpinBox"),
         QStringLiteral("EA Parabolic Rate Constant (eV)"), 0.0001, 9999.0, 0.001, 1.23);
-    initialTimeBox = OxidationFields::addSpinBox(fields, QStringLiteral("initialTimeSpinBox"),
+    initialTimeBox = OxidationFields::addSpinBox(form, QStringLiteral("initialTimeSpinBox"),
                                                  QStringLiteral("Initial time (hr)"), 0.0001,
                                                  9999.0, 0.001, 1.4);
 
@@ -88,7 +77,7 @@ DealGroveOxidationOptionsDialog::DealGroveOxidationOptionsDialog(QWidget* parent
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
+    layout->addLayout(form);
     layout->addWidget(buttons);
 }
 
@@ -101,26 +90,6 @@ double DealGroveOxidationOptionsDialog::parseNumber(const QString& text)
         return local;
     const double plain = numberLocale(QLocale::c()).toDouble(trimmed, &ok);
     return ok ? plain : 0.0;
-}
-
-double DealGroveOxidationOptionsDialog::growthRate() const
-{
-    return growthRateBox->value();
-}
-
-double DealGroveOxidationOptionsDialog::cellSize() const
-{
-    return cellSizeBox->value();
-}
-
-double DealGroveOxidationOptionsDialog::stepDuration() const
-{
-    return stepDurationBox->value();
-}
-
-double DealGroveOxidationOptionsDialog::lateralSpeedup() const
-{
-    return lateralSpeedupBox->value();
 }
 
 double DealGroveOxidationOptionsDialog::temperature() const

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "oxidationfields.h"
+
 class QDoubleSpinBox;
 class QLineEdit;
 
@@ -14,10 +16,7 @@ class DealGroveOxidationOptionsDialog : public QDialog {
 public:
     explicit DealGroveOxidationOptionsDialog(QWidget* parent = nullptr);
 
-    double growthRate() const;
-    double cellSize() const;
-    double stepDuration() const;
-    double lateralSpeedup() const;
+    OxidationParameters parameters() const { return fields.values(); }
     double temperature() const;
     // A0 and B0 as typed; text that is no number reads as 0.
     double a0() const;
@@ -31,10 +30,7 @@ public:
     static double parseNumber(const QString& text);
 
 private:
-    QDoubleSpinBox* growthRateBox;
-    QDoubleSpinBox* cellSizeBox;
-    QDoubleSpinBox* stepDurationBox;
-    QDoubleSpinBox* lateralSpeedupBox;
+    OxidationFields::AutomatonFields fields;
     QDoubleSpinBox* temperatureBox;
     QLineEdit* a0Edit;
     QLineEdit* b0Edit;

@@ -24,6 +24,40 @@ QDoubleSpinBox* OxidationFields::addSpinBox(QFormLayout* layout, const QString& 
     return box;
 }
 
+OxidationFields::AutomatonFields OxidationFields::addAutomatonFields(QFormLayout* layout,
+                                                                    Order order)
+{
+    AutomatonFields fields{};
+    const auto addCellSize = [&] {
+        fields.cellSize = addSpinBox(layout, QStringLiteral("cellSizeSpinBox"),
+                                     QStringLiteral("Cell Size (&micro;m)"), 0.0001, 9999.0, 0.001,
+                                     0.001);
+    };
+    if (order == Order::CellSizeFirst)
+        addCellSize();
+    fields.growthRate = addSpinBox(layout, QStringLiteral("growthRateSpinBox"),
+                                   QStringLiteral("Growth Rate (&micro;m / hr)"), 0.0001, 9999.0,
+                                   0.001, 0.01);
+    if (order == Order::GrowthRateFirst)
+        addCellSize();
+    fields.stepDuration = addSpinBox(layout, QStringLiteral("stepDurationSpinBox"),
+                                     QStringLiteral("Step Duration (hr)"), 0.0001, 9999.0, 0.001,
+                                     0.01);
+    fields.lateralSpeedup = addSpinBox(layout, QStringLiteral("lateralSpeedupSpinBox"),
+                                       QStringLiteral("Lateral Speedup"), 0.0, 100000.0, 0.001, 1.0);
+    return fields;
+}
+
+OxidationParameters OxidationFields::AutomatonFields::values() const
+{
+    OxidationParameters parameters;
+    parameters.growthRate = static_cast<float>(growthRate->value());
+    parameters.cellSize = static_cast<float>(cellSize->value());
+    parameters.stepDuration = static_cast<float>(stepDuration->value());
+    parameters.lateralSpeedup = static_cast<float>(lateralSpeedup->value());
+    return parameters;
+}
+
 void OxidationFields::addHeading(QFormLayout* layout, const QString& text)
 {
     layout->addRow(new QLabel(text));

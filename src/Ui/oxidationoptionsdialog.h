@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class QDoubleSpinBox;
+#include "oxidationfields.h"
 
 namespace Ui {
 
@@ -12,16 +12,10 @@ class OxidationOptionsDialog : public QDialog {
 public:
     explicit OxidationOptionsDialog(QWidget* parent = nullptr);
 
-    double cellSize() const;
-    double growthRate() const;
-    double stepDuration() const;
-    double lateralSpeedup() const;
+    OxidationParameters parameters() const { return fields.values(); }
 
 private:
-    QDoubleSpinBox* cellSizeBox;
-    QDoubleSpinBox* growthRateBox;
-    QDoubleSpinBox* stepDurationBox;
-    QDoubleSpinBox* lateralSpeedupBox;
+    OxidationFields::AutomatonFields fields;
 };
 
 } // namespace Ui
