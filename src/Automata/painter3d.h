@@ -7,6 +7,7 @@
 #include "automaton3d.h"
 #include "painter.h"
 #include "FilmDeposition/cellsurface.h"
+#include "FilmDeposition/surfacepainting.h"
 
 namespace Automata {
 
@@ -34,23 +35,9 @@ public:
     void paint() override
     {
         glPushAttrib(GL_ALL_ATTRIB_BITS);
-        glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glShadeModel(GL_SMOOTH);
-        glEnable(GL_LIGHTING);
-        glEnable(GL_LIGHT0);
-        glEnable(GL_COLOR_MATERIAL);
-        for (std::size_t i = 0; i < surfaces.size(); ++i) {
-            glColor3fv(volume->getColor(types[i]));
-            glBegin(GL_TRIANGLES);
-            for (const FilmDeposition::SurfaceTriangle& triangle : surfaces[i].getTriangles()) {
-                for (const FilmDeposition::SurfaceTriangle::Vertex& vertex : triangle.vertices) {
-                    glNormal3fv(vertex.normal);
-                    glVertex3fv(vertex.position);
-                }
-            }
-            glEnd();
-        }
+        FilmDeposition::SurfacePainting::begin();
+        for (std::size_t i = 0; i < surfaces.size(); ++i)
+            FilmDeposition::SurfacePainting::draw(surfaces[i], volume->getColor(types[i]));
         glPopAttrib();
     }
 

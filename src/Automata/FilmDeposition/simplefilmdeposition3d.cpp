@@ -119,12 +119,12 @@ void SimpleFilmDeposition3D::regenerateSurfaces()
     fresh = true;
 }
 
-CellSurface SimpleFilmDeposition3D::filmSurface()
+const CellSurface& SimpleFilmDeposition3D::filmSurface()
 {
     return film;
 }
 
-CellSurface SimpleFilmDeposition3D::substrateSurface()
+const CellSurface& SimpleFilmDeposition3D::substrateSurface()
 {
     return substrate;
 }

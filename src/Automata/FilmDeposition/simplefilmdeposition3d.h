@@ -28,8 +28,8 @@ public:
     // Rebuilds the closed film and substrate surfaces of the current volume
     // and marks them fresh.
     virtual void regenerateSurfaces();
-    virtual CellSurface filmSurface();
-    virtual CellSurface substrateSurface();
+    virtual const CellSurface& filmSurface();
+    virtual const CellSurface& substrateSurface();
     virtual bool surfacesFresh();
 
 private:

@@ -3,25 +3,10 @@
 #include <qopengl.h>
 
 #include "simplefilmdeposition3d.h"
+#include "surfacepainting.h"
 
 namespace Automata {
 namespace FilmDeposition {
-
-namespace {
-
-void drawSurface(const CellSurface& surface)
-{
-    glBegin(GL_TRIANGLES);
-    for (const SurfaceTriangle& triangle : surface.getTriangles()) {
-        for (const SurfaceTriangle::Vertex& vertex : triangle.vertices) {
-            glNormal3fv(vertex.normal);
-            glVertex3fv(vertex.position);
-        }
-    }
-    glEnd();
-}
-
-} // namespace
 
 SimpleFilmDeposition3DPainter::SimpleFilmDeposition3DPainter(SimpleFilmDeposition3D* automaton)
     : Painter(automaton), model(automaton)
@@ -77,19 +62,9 @@ void SimpleFilmDeposition3DPainter::paintPoints()
 
 void SimpleFilmDeposition3DPainter::paintSurfaces()
 {
-    // Copies taken now, so the frame is drawn from one consistent pair.
-    const CellSurface film = model->filmSurface();
-    const CellSurface substrate = model->substrateSurface();
-    glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glShadeModel(GL_SMOOTH);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT0);
-    glEnable(GL_COLOR_MATERIAL);
-    glColor3fv(filmDepositionColor(Film));
-    drawSurface(film);
-    glColor3fv(filmDepositionColor(Substrate));
-    drawSurface(substrate);
+    SurfacePainting::begin();
+    SurfacePainting::draw(model->filmSurface(), filmDepositionColor(Film));
+    SurfacePainting::draw(model->substrateSurface(), filmDepositionColor(Substrate));
 }
 
 } // namespace FilmDeposition
