@@ -84,11 +84,6 @@ void clearSeedOverride()
     overrideActive = false;
 }
 
-bool hasSeedOverride()
-{
-    return overrideActive;
-}
-
 std::uint64_t mix(std::initializer_list<std::uint64_t> key)
 {
     std::uint64_t h = 0x2545F4914F6CDD1Dull;

@@ -43,7 +43,6 @@ std::uint32_t timeSeed();
 
 void setSeedOverride(std::uint64_t overrideSeed);
 void clearSeedOverride();
-bool hasSeedOverride();
 
 // Mixes a key of several words into one well-spread 64-bit value.
 std::uint64_t mix(std::initializer_list<std::uint64_t> key);
