@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 
 #include "interaction.h"
 
@@ -36,7 +37,18 @@ QImage ImageInput::read(const QString& name)
 {
     if (name.isEmpty())
         return QImage();
-    return QImage(name);
+    QImageReader reader(name);
+    const QSize size = reader.size();
+    if (size.isValid() && static_cast<long long>(size.width()) * size.height() > maxPixels) {
+        interaction().warning(nullptr, QString(),
+                              QStringLiteral("The image is too large: %1 x %2 pixels; at most "
+                                             "%3 pixels can be loaded.")
+                                  .arg(size.width())
+                                  .arg(size.height())
+                                  .arg(maxPixels));
+        return QImage();
+    }
+    return reader.read();
 }
 
 } // namespace Input

@@ -23,8 +23,12 @@ public:
                                 const QString& caption = QStringLiteral("Open Image"));
     static QString imageFilter() { return QStringLiteral("Image Files (*.png *.jpg *.bmp)"); }
 
-    // Reads an image; a null image when the name is empty or the file unreadable.
+    // Reads an image; a null image when the name is empty or the file
+    // unreadable. An image of more than maxPixels pixels is not decoded: a
+    // warning says so and the result is null, so the caller reports its usual
+    // failure instead of running out of memory.
     static QImage read(const QString& name);
+    static constexpr long long maxPixels = 1LL << 28;
 
     // Colour tables compare red, green and blue only; alpha is ignored.
     static bool sameRgb(QRgb pixel, QRgb reference)

@@ -150,3 +150,25 @@ TEST(Catalogue, IndicesOutsideTheCatalogueBuildNothingSilently)
     EXPECT_TRUE(script->dialogTitles().isEmpty());
     EXPECT_TRUE(script->fileDialogCaptions().isEmpty());
 }
+
+TEST(Loaders, ImageOfAbsurdSizeIsRefusedBeforeDecoding)
+{
+    // The header of a 20000 x 20000 picture: only the header is ever read.
+    const QByteArray header("P6\n20000 20000\n255\n");
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("huge.ppm"));
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(header);
+    file.close();
+
+    TestSupport::ScriptedScope script;
+    script->queueOpenFile(name);
+    PlainRecorderLoader loader(nullptr);
+    EXPECT_EQ(loader.load(), nullptr);
+    ASSERT_EQ(script->messages().size(), 2);
+    EXPECT_EQ(script->messages()[0].text,
+              QStringLiteral("The image is too large: 20000 x 20000 pixels; at most 268435456 "
+                             "pixels can be loaded."));
+    EXPECT_EQ(script->messages()[1].text, QStringLiteral("Could not open input file!"));
+}
