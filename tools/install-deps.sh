@@ -25,7 +25,7 @@ echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 install() {
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+    apt-get install -y -q "${missing[@]}" </dev/null
 }
 if ! install; then
   # A package list that is missing or old cannot find the packages: refresh it once.
