@@ -43,7 +43,7 @@ void drawInto(int* values, std::size_t count)
 
 int rangedInt(int lo, int hi)
 {
-    return lo + static_cast<int>(draw() / static_cast<double>(RandMax) * (hi - lo));
+    return lo + floorToInt(draw() / static_cast<double>(RandMax) * (hi - lo));
 }
 
 std::uint64_t seedValue(std::uint64_t requested)

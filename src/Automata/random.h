@@ -44,6 +44,14 @@ std::uint32_t timeSeed();
 void setSeedOverride(std::uint64_t overrideSeed);
 void clearSeedOverride();
 
+// floor(v) as an int: unlike a cast, it rounds down also when hi < lo makes
+// the product negative. Cheaper than std::floor in per-cell loops.
+inline int floorToInt(double v)
+{
+    const int truncated = static_cast<int>(v);
+    return truncated - (v < truncated ? 1 : 0);
+}
+
 // Mixes a key of several words into one well-spread 64-bit value.
 std::uint64_t mix(std::initializer_list<std::uint64_t> key);
 
@@ -65,10 +73,7 @@ public:
 
     double uniform() { return draw() / static_cast<double>(RandMax); }
 
-    int rangedInt(int lo, int hi)
-    {
-        return lo + static_cast<int>(draw() / static_cast<double>(RandMax) * (hi - lo));
-    }
+    int rangedInt(int lo, int hi) { return lo + floorToInt(uniform() * (hi - lo)); }
 
 private:
     std::uint32_t state;

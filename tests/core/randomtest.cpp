@@ -63,6 +63,22 @@ TEST(Random, RangedIntegerStaysInItsBounds)
     // hi itself comes only with the largest draw, so 3..6 carry nearly everything.
     EXPECT_TRUE(seen.count(3) && seen.count(4) && seen.count(5) && seen.count(6));
     EXPECT_EQ(Random::rangedInt(5, 5), 5);
+
+    // A reversed range rounds down too: 7 + floor(u * -4) lands on 3 for about
+    // a quarter of the draws, and 7 itself only with the smallest draw.
+    int threes = 0, sevens = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const int v = Random::rangedInt(7, 3);
+        ASSERT_GE(v, 3);
+        ASSERT_LE(v, 7);
+        threes += v == 3;
+        sevens += v == 7;
+    }
+    EXPECT_GT(threes, 20000);
+    EXPECT_LT(sevens, 100);
+    EXPECT_EQ(Random::floorToInt(-0.5), -1);
+    EXPECT_EQ(Random::floorToInt(2.0), 2);
+    EXPECT_EQ(Random::floorToInt(-3.0), -3);
 }
 
 TEST(Random, OverrideReachesModelsSeedingWithZeroOrTime)
