@@ -44,8 +44,11 @@ bool ResultsWriter::askSeriesName()
     const QString name = askName();
     if (name.isEmpty())
         return false;
+    // Only a dot in the file's own name starts an extension: a dot in a folder
+    // name would otherwise send the series into a folder that does not exist.
+    const int slash = name.lastIndexOf(QLatin1Char('/'));
     const int dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0) {
+    if (dot < 0 || dot < slash) {
         baseName = name;
         extension = QStringLiteral(".txt");
     } else {

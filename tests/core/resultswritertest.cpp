@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -91,6 +92,14 @@ TEST(ResultsWriter, NameWithoutDotGetsTxt)
     ASSERT_TRUE(writer.askSeriesName());
     ASSERT_TRUE(writer.openNext());
     EXPECT_EQ(writer.currentFileName(), dir.filePath(QStringLiteral("series000001.txt")));
+
+    // A dot in a folder name is not the file's extension.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("run.d")));
+    script->queueSaveFile(dir.filePath(QStringLiteral("run.d/table")));
+    Persistence::ResultsWriter other;
+    ASSERT_TRUE(other.openNext());
+    EXPECT_EQ(other.currentFileName(), dir.filePath(QStringLiteral("run.d/table000001.txt")));
+    EXPECT_TRUE(other.isOpen());
 }
 
 TEST(ResultsWriter, FailuresShowFileErrorAndLeaveTheWriterClosed)
