@@ -14,7 +14,7 @@
 
 #include "Automata/FilmDeposition/simplefilmdeposition3d.h"
 #include "Input/catalogue.h"
-#include "Input/scriptedinteraction.h"
+#include "Interaction/scriptedinteraction.h"
 
 int main(int argc, char** argv)
 {
@@ -24,8 +24,8 @@ int main(int argc, char** argv)
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Input::ScriptedInteraction script;
-    Input::Interaction::install(&script);
+    Interaction::ScriptedInteraction script;
+    Interaction::Interaction::install(&script);
     script.queueOpenFile(QString::fromLocal8Bit(argv[1]));
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
 
@@ -52,6 +52,6 @@ int main(int argc, char** argv)
                 volume->getHeight(), volume->getDepth(),
                 volume->filmSurface().triangleCount() + volume->substrateSurface().triangleCount(),
                 milliseconds[milliseconds.size() / 2]);
-    Input::Interaction::install(nullptr);
+    Interaction::Interaction::install(nullptr);
     return 0;
 }

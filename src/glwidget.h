@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QShortcut>
 
-#include "Persistence/framesource.h"
+#include "Interaction/framesource.h"
 #include "viewrenderer.h"
 
 namespace Automata {
@@ -15,7 +15,7 @@ class Painter;
 // The OpenGL view of the main window: shows the current model through its
 // painter with a trackball rotation, wheel zoom and keyboard pan. It never
 // steps a model; the main window asks it to repaint.
-class GLwidget : public QOpenGLWidget, public Persistence::FrameSource {
+class GLwidget : public QOpenGLWidget, public Interaction::FrameSource {
     Q_OBJECT
 public:
     // The pan shortcuts are parented to the main window so they work anywhere in it.

@@ -11,7 +11,7 @@
 
 #include "Automata/automaton.h"
 #include "Input/catalogue.h"
-#include "Input/interaction.h"
+#include "Interaction/interaction.h"
 #include "Ui/renderinfo.h"
 #include "Ui/saveintervaldialog.h"
 #include "Ui/setviewangledialog.h"
@@ -66,7 +66,7 @@ MainWindow::~MainWindow()
     closing = true;
     // Forms act on the model, so they go first; the view goes before the model
     // whose painter it borrows.
-    Input::interaction().closeForms();
+    Interaction::interaction().closeForms();
     delete glWidget;
     glWidget = nullptr;
     delete automaton;
@@ -232,7 +232,7 @@ void MainWindow::load()
         return;
     // Forms already open belong to the current model; those the loader opens
     // belong to the new one.
-    const QList<QPointer<QWidget>> oldForms = guarded(Input::interaction().openForms());
+    const QList<QPointer<QWidget>> oldForms = guarded(Interaction::interaction().openForms());
     Automata::Automaton* model = factory ? factory(catalogueIndex, this) : nullptr;
     if (model)
         replaceModel(model, oldForms);
@@ -262,7 +262,7 @@ void MainWindow::setSaveInterval(bool saveAll)
         return;
     }
     Ui::SaveIntervalDialog dialog(saveInterval, this);
-    const bool accepted = Input::interaction().exec(&dialog) == QDialog::Accepted;
+    const bool accepted = Interaction::interaction().exec(&dialog) == QDialog::Accepted;
     if (accepted)
         saveInterval = static_cast<int>(dialog.getInterval());
     else
@@ -279,7 +279,7 @@ void MainWindow::setSaveInterval(bool saveAll)
 void MainWindow::getRunInfo()
 {
     RunInfoForm form(this);
-    Input::interaction().exec(&form);
+    Interaction::interaction().exec(&form);
     const int maxSteps = form.getMaxSteps();
     if (maxSteps != -1) {
         limitSteps = true;
@@ -299,20 +299,20 @@ void MainWindow::displayAxis(bool checked)
 void MainWindow::setViewingAngle()
 {
     Ui::SetViewAngleDialog dialog;
-    if (Input::interaction().exec(&dialog) == QDialog::Accepted)
+    if (Interaction::interaction().exec(&dialog) == QDialog::Accepted)
         glWidget->setViewAngle(dialog.getAngleX(), dialog.getAngleY(), dialog.getAngleZ());
 }
 
 void MainWindow::showAboutInfo()
 {
     AboutDialog dialog(this);
-    Input::interaction().exec(&dialog);
+    Interaction::interaction().exec(&dialog);
 }
 
 void MainWindow::on_actionRendering_triggered()
 {
     Ui::RenderInfo dialog(glWidget->isRenderingEnabled(), renderInterval, this);
-    if (Input::interaction().exec(&dialog) != QDialog::Accepted)
+    if (Interaction::interaction().exec(&dialog) != QDialog::Accepted)
         return;
     glWidget->setRenderingEnabled(dialog.isRenderingEnabled());
     renderInterval = dialog.getUpdateInterval();
@@ -337,7 +337,7 @@ void MainWindow::updateStatus(bool force)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    const QMessageBox::StandardButton answer = Input::interaction().ask(
+    const QMessageBox::StandardButton answer = Interaction::interaction().ask(
         QMessageBox::Warning, this, QStringLiteral("Are you sure?"),
         QStringLiteral("Do you wish to close? All unsaved work will be lost"),
         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
@@ -349,6 +349,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
     closing = true;
     pause();
     runDeferred = false;
-    Input::interaction().closeForms();
+    Interaction::interaction().closeForms();
     event->accept();
 }

@@ -9,7 +9,7 @@
 #include "dealgroveoxidation2dloader.h"
 #include "fhpdepositionloader.h"
 #include "fhploader.h"
-#include "interaction.h"
+#include "Interaction/interaction.h"
 #include "interpolationloader.h"
 #include "loader2d.h"
 #include "multifhpautomatonloader.h"
@@ -111,7 +111,7 @@ Automata::Automaton* AutomatonFactory(int index, QWidget* parent)
     if (!e)
         return nullptr;
     if (!e->build) {
-        interaction().information(parent, QStringLiteral("Lithoscope"),
+        Interaction::interaction().information(parent, QStringLiteral("Lithoscope"),
                                   QStringLiteral("\"%1\" is not available in this version.")
                                       .arg(QString::fromUtf8(e->label)));
         return nullptr;

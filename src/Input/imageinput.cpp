@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-#include "interaction.h"
+#include "Interaction/interaction.h"
 
 namespace Input {
 
@@ -30,7 +30,7 @@ QString ImageInput::examplesFolder()
 
 QString ImageInput::askImageName(QWidget* parent, const QString& folder, const QString& caption)
 {
-    return interaction().openFileName(parent, caption, folder, imageFilter());
+    return Interaction::interaction().openFileName(parent, caption, folder, imageFilter());
 }
 
 QImage ImageInput::read(const QString& name)
@@ -40,7 +40,7 @@ QImage ImageInput::read(const QString& name)
     QImageReader reader(name);
     const QSize size = reader.size();
     if (size.isValid() && static_cast<long long>(size.width()) * size.height() > maxPixels) {
-        interaction().warning(nullptr, QString(),
+        Interaction::interaction().warning(nullptr, QString(),
                               QStringLiteral("The image is too large: %1 x %2 pixels; at most "
                                              "%3 pixels can be loaded.")
                                   .arg(size.width())

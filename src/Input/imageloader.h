@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "imageinput.h"
-#include "interaction.h"
+#include "Interaction/interaction.h"
 #include "loader.h"
 
 namespace Input {
@@ -31,7 +31,7 @@ protected:
     {
         const QImage image = ImageInput::read(ImageInput::askImageName(parent, folder));
         if (image.isNull()) {
-            interaction().warning(nullptr, QString(), QStringLiteral("Could not open input file!"));
+            Interaction::interaction().warning(nullptr, QString(), QStringLiteral("Could not open input file!"));
             return false;
         }
         width = image.width();
@@ -44,7 +44,7 @@ protected:
     // so load() builds nothing.
     bool runOptionDialog(QDialog& dialog)
     {
-        if (interaction().exec(&dialog) == QDialog::Accepted)
+        if (Interaction::interaction().exec(&dialog) == QDialog::Accepted)
             return true;
         delete[] cells;
         cells = nullptr;

@@ -3,7 +3,7 @@
 #include "../Automata/Interpolation/singledimensionlinearinterpolation.h"
 #include "../Automata/Interpolation/singledimensionnonlinearinterpolation.h"
 #include "../Ui/singledimensioninterpolationinputdialog.h"
-#include "interaction.h"
+#include "Interaction/interaction.h"
 
 namespace Input {
 
@@ -12,7 +12,7 @@ using namespace Automata::Interpolation;
 Automata::Automaton* InterpolationLoader::loadSingleDimension()
 {
     Ui::SingleDimensionInterpolationInputDialog dialog(parent);
-    if (interaction().exec(&dialog) != QDialog::Accepted)
+    if (Interaction::interaction().exec(&dialog) != QDialog::Accepted)
         return nullptr;
     if (mode == 0)
         return new SingleDimensionLinearInterpolation(dialog.getValues(), dialog.getFixed());

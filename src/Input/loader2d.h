@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "imageinput.h"
-#include "interaction.h"
+#include "Interaction/interaction.h"
 #include "loader.h"
 
 namespace Input {
@@ -48,7 +48,7 @@ protected:
             return false;
         const QImage image = ImageInput::read(name);
         if (image.isNull()) {
-            interaction().warning(parent, QStringLiteral("Loader error"),
+            Interaction::interaction().warning(parent, QStringLiteral("Loader error"),
                                   QStringLiteral("The image could not be opened!"));
             return false;
         }

@@ -11,7 +11,7 @@ using Automata::FhpAutomata::FhpCell;
 MultiFhpAutomatonLoader::MultiFhpAutomatonLoader(QWidget* parent) : ImageLoader<FhpCell>(parent)
 {
     Ui::MultiFhpAutomatonOptions dialog(parent);
-    if (interaction().exec(&dialog) != QDialog::Accepted)
+    if (Interaction::interaction().exec(&dialog) != QDialog::Accepted)
         return;
     scaleFactor = dialog.scaleFactor();
     memberCount = dialog.automataToRun();
@@ -21,7 +21,7 @@ MultiFhpAutomatonLoader::MultiFhpAutomatonLoader(QWidget* parent) : ImageLoader<
 
     const QImage image = ImageInput::read(dialog.initialStateFilename());
     if (image.isNull()) {
-        interaction().warning(nullptr, QString(), QStringLiteral("Could not open input file!"));
+        Interaction::interaction().warning(nullptr, QString(), QStringLiteral("Could not open input file!"));
         return;
     }
     width = image.width();

@@ -5,7 +5,7 @@
 #include "../Automata/FilmDeposition/simplefilmdeposition3d.h"
 #include "../Ui/simplefilmdeposition3doptionsform.h"
 #include "imageinput.h"
-#include "interaction.h"
+#include "Interaction/interaction.h"
 
 namespace Input {
 
@@ -17,7 +17,7 @@ SimpleFilmDeposition3DLoader::SimpleFilmDeposition3DLoader(QWidget* parent, int 
     const QImage image =
         ImageInput::read(ImageInput::askImageName(parent, ImageInput::examplesFolder()));
     if (image.isNull()) {
-        interaction().warning(nullptr, QString(), QStringLiteral("Could not open input file!"));
+        Interaction::interaction().warning(nullptr, QString(), QStringLiteral("Could not open input file!"));
         return;
     }
     // Three copies of the volume live at once (this one and the model's two
@@ -26,7 +26,7 @@ SimpleFilmDeposition3DLoader::SimpleFilmDeposition3DLoader(QWidget* parent, int 
     const long long voxels =
         static_cast<long long>(image.width()) * image.height() * heightMapDepth(image);
     if (voxels > maxVoxels) {
-        interaction().warning(nullptr, QString(),
+        Interaction::interaction().warning(nullptr, QString(),
                               QStringLiteral("The height map asks for a volume of %1 voxels; "
                                              "at most %2 can be built.")
                                   .arg(voxels)
@@ -81,7 +81,7 @@ Automata::Automaton* SimpleFilmDeposition3DLoader::load()
         return nullptr;
     auto* model =
         new Automata::FilmDeposition::SimpleFilmDeposition3D(width, height, depth, cells);
-    interaction().showForm(new Ui::SimpleFilmDeposition3DOptionsForm(model, parent));
+    Interaction::interaction().showForm(new Ui::SimpleFilmDeposition3DOptionsForm(model, parent));
     return model;
 }
 

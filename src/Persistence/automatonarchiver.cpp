@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "../Input/interaction.h"
+#include "Interaction/interaction.h"
 
 namespace Persistence {
 
@@ -14,7 +14,7 @@ QDir& AutomatonArchiver::rememberedPath()
 
 QString AutomatonArchiver::askFileName()
 {
-    const QString name = Input::interaction().saveFileName(
+    const QString name = Interaction::interaction().saveFileName(
         nullptr, QStringLiteral("Save File"), rememberedPath().absolutePath(),
         QStringLiteral("Images (*.png *.bmp *.jpg)"));
     if (!name.isEmpty())
@@ -61,7 +61,7 @@ bool AutomatonArchiver::chooseSeriesName()
 {
     while (!nameChosen) {
         splitName(askFileName());
-        if (!nameChosen && !Input::interaction().mayAskAgain())
+        if (!nameChosen && !Interaction::interaction().mayAskAgain())
             return false;
     }
     return true;

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include "../Input/interaction.h"
+#include "Interaction/interaction.h"
 
 namespace Persistence {
 
@@ -32,7 +32,7 @@ QDir& ResultsWriter::resultsFolder()
 
 QString ResultsWriter::askName()
 {
-    const QString name = Input::interaction().saveFileName(
+    const QString name = Interaction::interaction().saveFileName(
         nullptr, QLatin1String(caption), resultsFolder().absolutePath(), QLatin1String(filter));
     if (!name.isEmpty())
         resultsFolder() = QFileInfo(name).absoluteDir();
@@ -72,7 +72,7 @@ bool ResultsWriter::openSingle()
 {
     const QString name = askName();
     if (name.isEmpty()) {
-        Input::interaction().warning(nullptr, QStringLiteral("File Error"),
+        Interaction::interaction().warning(nullptr, QStringLiteral("File Error"),
                                      QStringLiteral("Unable to create/overwrite selected file!"));
         return false;
     }
@@ -85,7 +85,7 @@ bool ResultsWriter::openFile(const QString& name)
     fileName = name;
     file.setFileName(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
-        Input::interaction().warning(nullptr, QStringLiteral("File Error"),
+        Interaction::interaction().warning(nullptr, QStringLiteral("File Error"),
                                      QStringLiteral("Unable to save to selected file!"));
         return false;
     }

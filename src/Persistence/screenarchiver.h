@@ -1,14 +1,14 @@
 #pragma once
 
 #include "automatonarchiver.h"
-#include "framesource.h"
+#include "Interaction/framesource.h"
 
 namespace Persistence {
 
 // Saves what the view shows instead of the planes it is handed.
 class ScreenArchiver : public AutomatonArchiver {
 public:
-    explicit ScreenArchiver(FrameSource* view) : view(view) {}
+    explicit ScreenArchiver(Interaction::FrameSource* view) : view(view) {}
 
     void save(const unsigned char* red, const unsigned char* green, const unsigned char* blue,
               int width, int height) override;
@@ -17,7 +17,7 @@ public:
                   int width, int height) override;
 
 private:
-    FrameSource* view;
+    Interaction::FrameSource* view;
 };
 
 } // namespace Persistence

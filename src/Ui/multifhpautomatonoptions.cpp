@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "../Input/imageinput.h"
-#include "../Input/interaction.h"
+#include "Interaction/interaction.h"
 
 namespace Ui {
 
@@ -97,7 +97,7 @@ QString& MultiFhpAutomatonOptions::rememberedFolder()
 
 void MultiFhpAutomatonOptions::setInitialStateFilename()
 {
-    const QString name = Input::interaction().openFileName(
+    const QString name = Interaction::interaction().openFileName(
         this, QStringLiteral("Select image"), rememberedFolder(), Input::ImageInput::imageFilter());
     if (name.isEmpty())
         return;

@@ -13,7 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "../Input/interaction.h"
+#include "Interaction/interaction.h"
 #include "doubledelegate.h"
 
 namespace Ui {
@@ -196,19 +196,19 @@ void SingleDimensionInterpolationInputDialog::cellChanged(int row, int column)
 
 void SingleDimensionInterpolationInputDialog::loadFromFile()
 {
-    const QString name = Input::interaction().openFileName(
+    const QString name = Interaction::interaction().openFileName(
         this, QStringLiteral("Choose File"), QDir::homePath(), QStringLiteral("CSV (*.csv)"));
     if (name.isEmpty())
         return;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        Input::interaction().warning(this, QStringLiteral("File Error"),
+        Interaction::interaction().warning(this, QStringLiteral("File Error"),
                                      QStringLiteral("Unable to open selected file!"));
         return;
     }
     const QString error = applyCsv(QString::fromUtf8(file.readAll()));
     if (!error.isEmpty())
-        Input::interaction().warning(this, QStringLiteral("Parse Error"), error);
+        Interaction::interaction().warning(this, QStringLiteral("Parse Error"), error);
 }
 
 QString SingleDimensionInterpolationInputDialog::applyCsv(const QString& text)

@@ -18,7 +18,7 @@ struct Planes {
     }
 };
 
-class FixedFrame : public Persistence::FrameSource {
+class FixedFrame : public Interaction::FrameSource {
 public:
     QImage grabFrame() override
     {

@@ -9,7 +9,7 @@
 #include <QSlider>
 #include <QSpinBox>
 
-#include "Input/widgetscript.h"
+#include "Interaction/widgetscript.h"
 #include "testsupport.h"
 
 namespace {
@@ -42,7 +42,7 @@ public:
         browse = new QPushButton(QStringLiteral("..."), this);
         browse->setObjectName(QStringLiteral("btnBrowse"));
         connect(browse, &QPushButton::clicked, this, [this] {
-            name->setText(Input::interaction().openFileName(this, QStringLiteral("Open"),
+            name->setText(Interaction::interaction().openFileName(this, QStringLiteral("Open"),
                                                             QString(), QString()));
         });
     }
@@ -74,7 +74,7 @@ TEST(ScriptedInteraction, AppliesSettingsThenAcceptsThroughTheDialog)
     script->addSetting(QStringLiteral("notThere"), QStringLiteral("1"));
     script->queueOpenFile(QStringLiteral("/data/input.png"));
     OptionDialog dialog;
-    EXPECT_EQ(Input::interaction().exec(&dialog), QDialog::Accepted);
+    EXPECT_EQ(Interaction::interaction().exec(&dialog), QDialog::Accepted);
     EXPECT_EQ(dialog.spin->value(), 7);
     EXPECT_DOUBLE_EQ(dialog.rate->value(), 0.25);
     EXPECT_EQ(dialog.mode->currentIndex(), 1);
@@ -89,7 +89,7 @@ TEST(ScriptedInteraction, DialogThatRefusesToCloseCountsAsRejected)
 {
     TestSupport::ScriptedScope script;
     OptionDialog dialog;
-    EXPECT_EQ(Input::interaction().exec(&dialog), QDialog::Rejected);
+    EXPECT_EQ(Interaction::interaction().exec(&dialog), QDialog::Rejected);
 }
 
 TEST(ScriptedInteraction, RejectsWhenToldAndOnlyOnce)
@@ -98,54 +98,54 @@ TEST(ScriptedInteraction, RejectsWhenToldAndOnlyOnce)
     script->addSetting(QStringLiteral("chkAgree"), QStringLiteral("true"));
     script->rejectNextDialog();
     OptionDialog first;
-    EXPECT_EQ(Input::interaction().exec(&first), QDialog::Rejected);
+    EXPECT_EQ(Interaction::interaction().exec(&first), QDialog::Rejected);
     OptionDialog second;
     second.agree->setChecked(true);
-    EXPECT_EQ(Input::interaction().exec(&second), QDialog::Accepted);
+    EXPECT_EQ(Interaction::interaction().exec(&second), QDialog::Accepted);
 }
 
 TEST(ScriptedInteraction, OutOfRangeAndMalformedValuesAreErrorsNotClamps)
 {
     OptionDialog dialog;
     QString error;
-    using R = Input::WidgetScript::Result;
-    EXPECT_EQ(Input::WidgetScript::apply(&dialog, QStringLiteral("spnCount"), QStringLiteral("11"), &error),
+    using R = Interaction::WidgetScript::Result;
+    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("spnCount"), QStringLiteral("11"), &error),
               R::BadValue);
     EXPECT_EQ(dialog.spin->value(), 3);
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(Input::WidgetScript::apply(&dialog, QStringLiteral("dbxRate"), QStringLiteral("0,5")),
+    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("dbxRate"), QStringLiteral("0,5")),
               R::BadValue);
-    EXPECT_EQ(Input::WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("2")),
+    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("2")),
               R::BadValue);
-    EXPECT_EQ(Input::WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("Ajar")),
+    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("Ajar")),
               R::BadValue);
-    EXPECT_EQ(Input::WidgetScript::apply(&dialog, QStringLiteral("chkAgree"), QStringLiteral("yes")),
+    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("chkAgree"), QStringLiteral("yes")),
               R::BadValue);
-    EXPECT_EQ(Input::WidgetScript::apply(&dialog, QStringLiteral("spnCount"), QStringLiteral("click")),
+    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("spnCount"), QStringLiteral("click")),
               R::BadValue);
-    EXPECT_EQ(Input::WidgetScript::apply(&dialog, QStringLiteral("missing"), QStringLiteral("1")),
+    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("missing"), QStringLiteral("1")),
               R::NotFound);
-    EXPECT_EQ(Input::WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("1")),
+    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("1")),
               R::Applied);
-    EXPECT_EQ(Input::WidgetScript::kind(dialog.rate), QStringLiteral("double"));
-    EXPECT_EQ(Input::WidgetScript::kind(dialog.browse), QStringLiteral("button"));
+    EXPECT_EQ(Interaction::WidgetScript::kind(dialog.rate), QStringLiteral("double"));
+    EXPECT_EQ(Interaction::WidgetScript::kind(dialog.browse), QStringLiteral("button"));
 }
 
 TEST(ScriptedInteraction, RecordsMessagesAndAnswersQuestions)
 {
     TestSupport::ScriptedScope script;
     QStringList seen;
-    script->onMessage = [&seen](const Input::ScriptedInteraction::Message& m) {
+    script->onMessage = [&seen](const Interaction::ScriptedInteraction::Message& m) {
         seen.append(m.title + QLatin1Char('|') + m.text);
     };
-    Input::interaction().warning(nullptr, QStringLiteral("Loader error"), QStringLiteral("bad"));
+    Interaction::interaction().warning(nullptr, QStringLiteral("Loader error"), QStringLiteral("bad"));
     script->setQuestionAnswer(QMessageBox::Cancel);
-    EXPECT_EQ(Input::interaction().ask(QMessageBox::Warning, nullptr, QStringLiteral("Are you sure?"),
+    EXPECT_EQ(Interaction::interaction().ask(QMessageBox::Warning, nullptr, QStringLiteral("Are you sure?"),
                                        QStringLiteral("Close?"), QMessageBox::Ok | QMessageBox::Cancel,
                                        QMessageBox::Cancel),
               QMessageBox::Cancel);
     script->setQuestionAnswer(QMessageBox::Ok);
-    EXPECT_EQ(Input::interaction().ask(QMessageBox::Warning, nullptr, QString(), QString(),
+    EXPECT_EQ(Interaction::interaction().ask(QMessageBox::Warning, nullptr, QString(), QString(),
                                        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel),
               QMessageBox::Ok);
     EXPECT_EQ(seen, (QStringList{QStringLiteral("Loader error|bad"),
@@ -157,13 +157,13 @@ TEST(ScriptedInteraction, KeepsFormsUntilClosedAndSetsTheirWidgets)
     TestSupport::ScriptedScope script;
     auto* form = new OptionDialog;
     QPointer<QWidget> watch(form);
-    Input::interaction().showForm(form);
+    Interaction::interaction().showForm(form);
     EXPECT_EQ(script->setFormWidget(QStringLiteral("spnCount"), QStringLiteral("9")),
-              Input::WidgetScript::Result::Applied);
+              Interaction::WidgetScript::Result::Applied);
     EXPECT_EQ(form->spin->value(), 9);
     EXPECT_EQ(script->setFormWidget(QStringLiteral("nothing"), QStringLiteral("9")),
-              Input::WidgetScript::Result::NotFound);
-    Input::interaction().closeForms();
+              Interaction::WidgetScript::Result::NotFound);
+    Interaction::interaction().closeForms();
     EXPECT_TRUE(watch.isNull());
     EXPECT_TRUE(script->openForms().isEmpty());
 }

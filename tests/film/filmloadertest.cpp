@@ -127,7 +127,7 @@ TEST(FilmLoaders, HeightMapVolumeAndItsGenerateSurfaceForm)
     EXPECT_EQ(QStringLiteral("SimpleFilmDeposition3DDialog"), scope->openForms()[0]->objectName());
     EXPECT_EQ(QStringLiteral("Dialog"), scope->openForms()[0]->windowTitle());
     model->step();
-    EXPECT_EQ(Input::WidgetScript::Result::Applied,
+    EXPECT_EQ(Interaction::WidgetScript::Result::Applied,
               scope->setFormWidget(QStringLiteral("btnGenerateSurface"), QStringLiteral("click")));
     // Closed surfaces from cubes of side 2 from -1, which sample odd
     // coordinates only: column (1, 1) shows both materials.
@@ -149,7 +149,7 @@ TEST(FilmLoaders, HeightMapVolumeAndItsGenerateSurfaceForm)
     empty->step();
     for (int i = 0; i < 4 * 4 * 2; ++i)
         EXPECT_EQ(Empty, empty->getCells()[i].type);
-    EXPECT_EQ(Input::WidgetScript::Result::Applied,
+    EXPECT_EQ(Interaction::WidgetScript::Result::Applied,
               scope->setFormWidget(QStringLiteral("btnGenerateSurface"), QStringLiteral("click")));
     EXPECT_TRUE(empty->surfacesFresh());
     EXPECT_TRUE(empty->filmSurface().isEmpty());

@@ -77,7 +77,7 @@ struct Dialog {
     }
 
     // Presses Load, answering the file dialog with the file (empty: cancel).
-    QList<Input::ScriptedInteraction::Message> open(const QString& file)
+    QList<Interaction::ScriptedInteraction::Message> open(const QString& file)
     {
         TestSupport::ScriptedScope script;
         script->queueOpenFile(file);

@@ -145,11 +145,11 @@ TEST(SelectNeighborhoodSizeDialog, AcceptedUnchangedGivesTwoAndTwo)
 {
     TestSupport::ScriptedScope script;
     Ui::SelectNeighborhoodSizeDialog dialog;
-    ASSERT_EQ(Input::interaction().exec(&dialog), QDialog::Accepted);
+    ASSERT_EQ(Interaction::interaction().exec(&dialog), QDialog::Accepted);
     EXPECT_EQ(dialog.getSizeX(), 2);
     EXPECT_EQ(dialog.getSizeY(), 2);
     script->addSetting("sbxSizeY", "5");
-    ASSERT_EQ(Input::interaction().exec(&dialog), QDialog::Accepted);
+    ASSERT_EQ(Interaction::interaction().exec(&dialog), QDialog::Accepted);
     EXPECT_EQ(dialog.getSizeX(), 2);
     EXPECT_EQ(dialog.getSizeY(), 5);
 }

@@ -262,7 +262,7 @@ TEST_F(MainWindowTest, ReplacedModelsFormsAreClosedButTheNewModelsStay)
     int loads = 0;
     window.setFactory([&](int, QWidget*) -> Automata::Automaton* {
         forms[loads] = new QWidget;
-        Input::interaction().showForm(forms[loads++]);
+        Interaction::interaction().showForm(forms[loads++]);
         return new TestModel(4, 4);
     });
     window.load();

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Input/scriptedinteraction.h"
+#include "Interaction/scriptedinteraction.h"
 
 int main(int argc, char** argv)
 {
@@ -10,9 +10,9 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     // No test may ever wait on a real dialog: anything not scripted by the
     // test itself is answered as cancelled or accepted with its defaults.
-    Input::ScriptedInteraction fallback;
-    Input::Interaction::install(&fallback);
+    Interaction::ScriptedInteraction fallback;
+    Interaction::Interaction::install(&fallback);
     const int result = RUN_ALL_TESTS();
-    Input::Interaction::install(nullptr);
+    Interaction::Interaction::install(nullptr);
     return result;
 }

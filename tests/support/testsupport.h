@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "Input/scriptedinteraction.h"
+#include "Interaction/scriptedinteraction.h"
 
 // Readable QString values in test failure messages.
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -23,17 +23,17 @@ namespace TestSupport {
 // Installs a fresh scripted interaction for the lifetime of the scope.
 class ScriptedScope {
 public:
-    ScriptedScope() : previous(&Input::Interaction::current()) { Input::Interaction::install(&script); }
-    ~ScriptedScope() { Input::Interaction::install(previous); }
+    ScriptedScope() : previous(&Interaction::Interaction::current()) { Interaction::Interaction::install(&script); }
+    ~ScriptedScope() { Interaction::Interaction::install(previous); }
     ScriptedScope(const ScriptedScope&) = delete;
     ScriptedScope& operator=(const ScriptedScope&) = delete;
 
-    Input::ScriptedInteraction* operator->() { return &script; }
-    Input::ScriptedInteraction& get() { return script; }
+    Interaction::ScriptedInteraction* operator->() { return &script; }
+    Interaction::ScriptedInteraction& get() { return script; }
 
 private:
-    Input::Interaction* previous;
-    Input::ScriptedInteraction script;
+    Interaction::Interaction* previous;
+    Interaction::ScriptedInteraction script;
 };
 
 // Path of a file in the source tree's examples/ folder.

@@ -9,8 +9,8 @@
 #include "Automata/automaton.h"
 #include "Automata/random.h"
 #include "Input/catalogue.h"
-#include "Input/scriptedinteraction.h"
-#include "Input/widgetscript.h"
+#include "Interaction/scriptedinteraction.h"
+#include "Interaction/widgetscript.h"
 #include "console.h"
 #include "dialogdescriber.h"
 #include "progressdisplay.h"
@@ -21,7 +21,7 @@ namespace Batch {
 BatchRun::BatchRun(const BatchOptions& options) : options(options)
 {
     for (const StepAction& action : options.actions) {
-        if (action.setting.value == Input::WidgetScript::clickValue())
+        if (action.setting.value == Interaction::WidgetScript::clickValue())
             lastClickStep = qMax(lastClickStep, action.step);
     }
 }
@@ -36,8 +36,8 @@ QString BatchRun::statusLine(Automata::Automaton* model)
 
 int BatchRun::execute()
 {
-    Input::ScriptedInteraction script;
-    script.onMessage = [this](const Input::ScriptedInteraction::Message& message) {
+    Interaction::ScriptedInteraction script;
+    script.onMessage = [this](const Interaction::ScriptedInteraction::Message& message) {
         if (progress)
             progress->clear();
         Console::error(message.title.isEmpty() ? message.text
@@ -60,18 +60,18 @@ int BatchRun::execute()
     if (options.threads > 0)
         QThreadPool::globalInstance()->setMaxThreadCount(options.threads);
 
-    Input::Interaction& previous = Input::Interaction::current();
-    Input::Interaction::install(&script);
+    Interaction::Interaction& previous = Interaction::Interaction::current();
+    Interaction::Interaction::install(&script);
     const int code = buildAndRun(script);
     // Forms act on the model, so they go first, as in the main window.
     script.closeForms();
     delete model;
     model = nullptr;
-    Input::Interaction::install(&previous);
+    Interaction::Interaction::install(&previous);
     return code;
 }
 
-int BatchRun::buildAndRun(Input::ScriptedInteraction& script)
+int BatchRun::buildAndRun(Interaction::ScriptedInteraction& script)
 {
     model = Input::AutomatonFactory(options.modelIndex, nullptr);
     int code = checkSettingErrors(script);
@@ -120,7 +120,7 @@ int BatchRun::buildAndRun(Input::ScriptedInteraction& script)
     return ExitOk;
 }
 
-int BatchRun::runSteps(Input::ScriptedInteraction& script)
+int BatchRun::runSteps(Interaction::ScriptedInteraction& script)
 {
     ProgressDisplay display(!options.quiet, options.steps);
     progress = &display;
@@ -151,21 +151,21 @@ int BatchRun::runSteps(Input::ScriptedInteraction& script)
     return code;
 }
 
-int BatchRun::applyActions(Input::ScriptedInteraction& script, int stepsDone)
+int BatchRun::applyActions(Interaction::ScriptedInteraction& script, int stepsDone)
 {
     for (const StepAction& action : options.actions) {
         if (action.step != stepsDone)
             continue;
         QString error;
-        const Input::WidgetScript::Result result =
+        const Interaction::WidgetScript::Result result =
             script.setFormWidget(action.setting.name, action.setting.value, &error);
-        if (result == Input::WidgetScript::Result::NotFound) {
+        if (result == Interaction::WidgetScript::Result::NotFound) {
             Console::reason(QStringLiteral("--at %1: no open form has a widget named '%2'")
                                 .arg(action.step)
                                 .arg(action.setting.name));
             return ExitUsage;
         }
-        if (result == Input::WidgetScript::Result::BadValue) {
+        if (result == Interaction::WidgetScript::Result::BadValue) {
             Console::reason(QStringLiteral("--at %1: %2").arg(action.step).arg(error));
             return ExitUsage;
         }
@@ -181,7 +181,7 @@ int BatchRun::applyActions(Input::ScriptedInteraction& script, int stepsDone)
     return ExitOk;
 }
 
-int BatchRun::checkSettingErrors(const Input::ScriptedInteraction& script) const
+int BatchRun::checkSettingErrors(const Interaction::ScriptedInteraction& script) const
 {
     if (script.settingErrors().isEmpty())
         return ExitOk;
@@ -189,7 +189,7 @@ int BatchRun::checkSettingErrors(const Input::ScriptedInteraction& script) const
     return ExitUsage;
 }
 
-int BatchRun::checkRepeatedQuestion(const Input::ScriptedInteraction& script) const
+int BatchRun::checkRepeatedQuestion(const Interaction::ScriptedInteraction& script) const
 {
     if (!script.questionRepeated())
         return ExitOk;
@@ -203,7 +203,7 @@ int BatchRun::checkRepeatedQuestion(const Input::ScriptedInteraction& script) co
     return ExitOutput;
 }
 
-int BatchRun::checkUnused(const Input::ScriptedInteraction& script) const
+int BatchRun::checkUnused(const Interaction::ScriptedInteraction& script) const
 {
     const QStringList unused = script.unusedSettings();
     if (!unused.isEmpty()) {
@@ -221,13 +221,13 @@ int BatchRun::checkUnused(const Input::ScriptedInteraction& script) const
     return ExitOk;
 }
 
-void BatchRun::dropUnusedSaveNames(Input::ScriptedInteraction& script)
+void BatchRun::dropUnusedSaveNames(Interaction::ScriptedInteraction& script)
 {
     while (script.unusedSaveFiles() > 0)
         script.saveFileName(nullptr, QString(), QString(), QString());
 }
 
-int BatchRun::saveState(Input::ScriptedInteraction& script)
+int BatchRun::saveState(Interaction::ScriptedInteraction& script)
 {
     const QString file = options.saveFile;
     // An older file of that name is kept aside, so that "written" means written

@@ -8,7 +8,7 @@ namespace Automata {
 class Automaton;
 }
 
-namespace Input {
+namespace Interaction {
 class ScriptedInteraction;
 }
 
@@ -32,16 +32,16 @@ public:
     static QString statusLine(Automata::Automaton* model);
 
 private:
-    int buildAndRun(Input::ScriptedInteraction& script);
-    int runSteps(Input::ScriptedInteraction& script);
-    int applyActions(Input::ScriptedInteraction& script, int stepsDone);
-    int checkSettingErrors(const Input::ScriptedInteraction& script) const;
-    int checkRepeatedQuestion(const Input::ScriptedInteraction& script) const;
-    int checkUnused(const Input::ScriptedInteraction& script) const;
-    int saveState(Input::ScriptedInteraction& script);
+    int buildAndRun(Interaction::ScriptedInteraction& script);
+    int runSteps(Interaction::ScriptedInteraction& script);
+    int applyActions(Interaction::ScriptedInteraction& script, int stepsDone);
+    int checkSettingErrors(const Interaction::ScriptedInteraction& script) const;
+    int checkRepeatedQuestion(const Interaction::ScriptedInteraction& script) const;
+    int checkUnused(const Interaction::ScriptedInteraction& script) const;
+    int saveState(Interaction::ScriptedInteraction& script);
     int drawView();
     void printBench() const;
-    void dropUnusedSaveNames(Input::ScriptedInteraction& script);
+    void dropUnusedSaveNames(Interaction::ScriptedInteraction& script);
 
     const BatchOptions& options;
     Automata::Automaton* model = nullptr;

@@ -16,7 +16,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
-#include "Input/widgetscript.h"
+#include "Interaction/widgetscript.h"
 
 namespace Batch {
 
@@ -34,7 +34,7 @@ bool isDescribed(const QWidget* widget)
     const QString name = widget->objectName();
     if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
         return false;
-    if (Input::WidgetScript::kind(widget).isEmpty())
+    if (Interaction::WidgetScript::kind(widget).isEmpty())
         return false;
     for (const QWidget* up = widget->parentWidget(); up; up = up->parentWidget()) {
         if (qobject_cast<const QAbstractSpinBox*>(up) || qobject_cast<const QComboBox*>(up))
@@ -89,7 +89,7 @@ QStringList DialogDescriber::describe(QWidget* root)
     for (QWidget* widget : widgets) {
         if (!isDescribed(widget))
             continue;
-        lines.append(QStringList{widget->objectName(), Input::WidgetScript::kind(widget),
+        lines.append(QStringList{widget->objectName(), Interaction::WidgetScript::kind(widget),
                                  labelOf(widget, root), valueOf(widget), rangeOf(widget)}
                          .join(QLatin1Char('\t')));
     }

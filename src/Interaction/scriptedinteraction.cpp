@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-namespace Input {
+namespace Interaction {
 
 ScriptedInteraction::~ScriptedInteraction()
 {
@@ -127,4 +127,4 @@ QStringList ScriptedInteraction::unusedSettings() const
     return unused;
 }
 
-} // namespace Input
+} // namespace Interaction

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 
-namespace Input {
+namespace Interaction {
 
 QtInteraction::~QtInteraction()
 {
@@ -66,4 +66,4 @@ void QtInteraction::closeForms()
     forms.clear();
 }
 
-} // namespace Input
+} // namespace Interaction

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-namespace Input {
+namespace Interaction {
 
 namespace {
 
@@ -167,4 +167,4 @@ WidgetScript::Result WidgetScript::applyTo(QWidget* widget, const QString& value
     return Result::BadValue;
 }
 
-} // namespace Input
+} // namespace Interaction

@@ -9,7 +9,7 @@
 #include "interaction.h"
 #include "widgetscript.h"
 
-namespace Input {
+namespace Interaction {
 
 // Answers every question from a script: file names from two queues, dialog
 // widgets from NAME=VALUE settings, question boxes with a fixed answer. Every
@@ -99,4 +99,4 @@ private:
     QList<QPointer<QWidget>> forms;
 };
 
-} // namespace Input
+} // namespace Interaction

@@ -2,7 +2,7 @@
 
 #include "qtinteraction.h"
 
-namespace Input {
+namespace Interaction {
 
 namespace {
 Interaction* installed = nullptr;
@@ -23,4 +23,4 @@ void Interaction::install(Interaction* interaction)
     installed = interaction;
 }
 
-} // namespace Input
+} // namespace Interaction

@@ -7,7 +7,7 @@
 class QDialog;
 class QWidget;
 
-namespace Input {
+namespace Interaction {
 
 // Everything that asks the user something goes through here: file names,
 // message and question boxes, modal dialogs and modeless forms. The program
@@ -71,4 +71,4 @@ inline Interaction& interaction()
     return Interaction::current();
 }
 
-} // namespace Input
+} // namespace Interaction

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace Input {
+namespace Interaction {
 
 // Sets a dialog's or form's widgets by object name from text, the way scripts
 // and tests fill in dialogs. Numbers are read in the C locale.
@@ -33,4 +33,4 @@ public:
     static Result applyTo(QWidget* widget, const QString& value, QString* error = nullptr);
 };
 
-} // namespace Input
+} // namespace Interaction

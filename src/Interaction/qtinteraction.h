@@ -5,7 +5,7 @@
 
 #include "interaction.h"
 
-namespace Input {
+namespace Interaction {
 
 // The real dialogs and message boxes of Qt.
 class QtInteraction : public Interaction {
@@ -31,4 +31,4 @@ private:
     QList<QPointer<QWidget>> forms;
 };
 
-} // namespace Input
+} // namespace Interaction

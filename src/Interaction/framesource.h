@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-namespace Persistence {
+namespace Interaction {
 
 // Something whose current picture can be grabbed, such as the OpenGL view.
 class FrameSource {
@@ -12,4 +12,4 @@ public:
     virtual QImage grabFrame() = 0;
 };
 
-} // namespace Persistence
+} // namespace Interaction
