@@ -65,13 +65,6 @@ TEST(ImageGrids, HeightMapIsTwiceAsDeepAsItsTallestColumnWithSolidBelowEachHeigh
                 EXPECT_EQ(volume[(static_cast<std::size_t>(x) * 2 + y) * 8 + z],
                           z < heights[x][y] ? '#' : '.')
                     << x << "," << y << "," << z;
-
-    // A map of zeros still leaves a volume two voxels deep, all empty.
-    QImage flat(2, 2, QImage::Format_RGB32);
-    flat.fill(qRgb(0, 0, 0));
-    const Grid<char> empty = ImageGrids::heightMap(flat, '#', '.');
-    EXPECT_EQ(empty.depth(), 2);
-    EXPECT_EQ(std::count(empty.begin(), empty.end(), '.'), 8);
 }
 
 TEST(ImageGrids, RedMaskMarksPureRedPixelsInPlainOrderWhateverTheirAlpha)
