@@ -17,7 +17,7 @@ namespace Input {
 
 // The frame of the plain image loaders: the family loader asks for its image
 // with readImage(colour table) in its constructor, then builds in load() when
-// the grid holds cells. Pixel (x, y) becomes lattice cell (x, y).
+// it holds cells. Pixel (x, y) becomes lattice cell (x, y).
 template <typename T>
 class ImageLoader : public Loader<T> {
 protected:
@@ -26,7 +26,7 @@ protected:
     // Asks for an image and converts each pixel with convert(QRgb). When no
     // image can be read (also after a cancelled dialog) the parentless warning
     // "Could not open input file!" is shown; when the model it asks for would
-    // not fit in memory, the size warning is. The grid stays empty on either.
+    // not fit in memory, the size warning is. The cells stay empty on either.
     // The dialog opens in folder, by default the bundled examples.
     template <typename Convert>
     bool readImage(Convert convert,
@@ -35,7 +35,7 @@ protected:
         const QImage image = ImageRequest::askPlain(parent, folder);
         if (image.isNull() || !this->fits(sizeCheck(image.width(), image.height())))
             return false;
-        grid = Persistence::ImageGrids::plain<T>(image, convert);
+        cells = Persistence::ImageGrids::plain<T>(image, convert);
         return true;
     }
 
@@ -46,14 +46,15 @@ protected:
         return this->latticeCheck(width, height);
     }
 
-    // A new M built from the grid's size and cells followed by args, or null
+    // A new M built from the size and the cells followed by args, or null
     // when there are no cells.
     template <typename M, typename... Args>
     Automata::Automaton* build(Args&&... args) const
     {
-        if (grid.isEmpty())
+        if (cells.isEmpty())
             return nullptr;
-        return new M(grid.width(), grid.height(), grid.data(), std::forward<Args>(args)...);
+        return new M(cells.width(), cells.height(), cells.data(),
+                     std::forward<Args>(args)...);
     }
 
     // Runs the model's option dialog. A cancelled dialog releases the cells,
@@ -62,12 +63,12 @@ protected:
     {
         if (Interaction::interaction().exec(&dialog) == QDialog::Accepted)
             return true;
-        grid = Persistence::Grid<T>();
+        cells = Persistence::Grid<T>();
         return false;
     }
 
     // The cells converted from the image; empty when there are none.
-    Persistence::Grid<T> grid;
+    Persistence::Grid<T> cells;
     QWidget* parent;
 };
 

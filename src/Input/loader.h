@@ -22,9 +22,9 @@ public:
     virtual Automata::Automaton* load() = 0;
 
 protected:
-    // What a lattice model of width x height built from the loader's grid
-    // holds at once: the three colour planes of a saved picture, the grid and
-    // the lattice's two buffers. Models that keep more add to it.
+    // What a lattice model of width x height built from the loader's cells
+    // holds at once: the three colour planes of a saved picture, the loader's
+    // cells and the lattice's two buffers. Models that keep more add to it.
     static Automata::SizeCheck latticeCheck(int width, int height)
     {
         return Automata::SizeCheck({width, height}).perSite<unsigned char>(3).perSite<T>(3);

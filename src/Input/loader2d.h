@@ -24,9 +24,9 @@ public:
 
     Automata::Automaton* load() override
     {
-        if (grid.isEmpty())
+        if (cells.isEmpty())
             return nullptr;
-        return new A(grid.width(), grid.height(), grid.data());
+        return new A(cells.width(), cells.height(), cells.data());
     }
 
     static QDir& rememberedFolder()
@@ -43,14 +43,14 @@ protected:
     {
         if (image.isNull() || !this->fits(this->latticeCheck(image.width(), image.height())))
             return false;
-        grid = Persistence::ImageGrids::flipped<T>(image, [](QRgb pixel) {
+        cells = Persistence::ImageGrids::flipped<T>(image, [](QRgb pixel) {
             return A::convertColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
         });
         return true;
     }
 
     // The cells converted from the image; empty when there are none.
-    Persistence::Grid<T> grid;
+    Persistence::Grid<T> cells;
     QWidget* parent;
 };
 

@@ -24,7 +24,7 @@ MultiFhpAutomatonLoader::MultiFhpAutomatonLoader(QWidget* parent) : ImageLoader<
     const QImage image = ImageRequest::readPlain(dialog.initialStateFilename());
     if (image.isNull() || !fits(sizeCheck(image.width(), image.height())))
         return;
-    grid = Persistence::ImageGrids::plain<FhpCell>(image, &FhpLoader::convertColor);
+    cells = Persistence::ImageGrids::plain<FhpCell>(image, &FhpLoader::convertColor);
 }
 
 Automata::SizeCheck MultiFhpAutomatonLoader::sizeCheck(int width, int height) const
@@ -40,11 +40,8 @@ Automata::SizeCheck MultiFhpAutomatonLoader::sizeCheck(int width, int height) co
 
 Automata::Automaton* MultiFhpAutomatonLoader::load()
 {
-    if (grid.isEmpty())
-        return nullptr;
-    return new Automata::FhpAutomata::MultiFhpAutomaton(grid.width(), grid.height(), grid.data(),
-                                                        memberCount, scaleFactor, stripWidth,
-                                                        switchProbability, stepsToAverage);
+    return build<Automata::FhpAutomata::MultiFhpAutomaton>(memberCount, scaleFactor, stripWidth,
+                                                           switchProbability, stepsToAverage);
 }
 
 } // namespace Input

@@ -14,13 +14,13 @@ SimpleDiffusionLoader::SimpleDiffusionLoader(QWidget* parent) : ImageLoader(pare
 
 Automata::Automaton* SimpleDiffusionLoader::load()
 {
-    if (grid.isEmpty())
+    if (cells.isEmpty())
         return nullptr;
-    const auto size = static_cast<std::uint32_t>(grid.width());
+    const auto size = static_cast<std::uint32_t>(cells.width());
     std::vector<Particles> rightMovers(size);
     const std::vector<Particles> leftMovers(size, NoParticle);
     for (std::uint32_t x = 0; x < size; ++x)
-        rightMovers[x] = grid.at(static_cast<int>(x), 0);
+        rightMovers[x] = cells.at(static_cast<int>(x), 0);
     return create(size, rightMovers.data(), leftMovers.data());
 }
 

@@ -26,15 +26,16 @@ SimpleFilmDeposition3DLoader::SimpleFilmDeposition3DLoader(QWidget* parent, int 
             .perSite<FilmCell>(3)
             .perSite<unsigned char>(2));
     if (fitsInMemory)
-        volume = ImageGrids::heightMap(image, FilmCell(Substrate, 100.0f), FilmCell(Empty, 100.0f));
+        cells = ImageGrids::heightMap(image, FilmCell(Substrate, 100.0f),
+                                      FilmCell(Empty, 100.0f));
 }
 
 Automata::Automaton* SimpleFilmDeposition3DLoader::load()
 {
-    if (volume.isEmpty() || mode != 1)
+    if (cells.isEmpty() || mode != 1)
         return nullptr;
-    auto* model = new SimpleFilmDeposition3D(volume.width(), volume.height(), volume.depth(),
-                                             volume.data());
+    auto* model = new SimpleFilmDeposition3D(cells.width(), cells.height(), cells.depth(),
+                                             cells.data());
     Interaction::interaction().showForm(new Ui::SimpleFilmDeposition3DOptionsForm(model, parent));
     return model;
 }

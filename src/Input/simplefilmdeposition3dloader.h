@@ -20,7 +20,7 @@ public:
 
 protected:
     // The volume; empty when no usable image was read.
-    Persistence::Grid<Automata::FilmDeposition::FilmCell> volume;
+    Persistence::Grid<Automata::FilmDeposition::FilmCell> cells;
     QWidget* parent;
     int mode;
 };

@@ -176,7 +176,7 @@ TEST(Loaders, ModelBeyondTheMemoryBudgetIsRefusedWithTheSizeWarningAndNotBuilt)
 {
     QTemporaryDir dir;
     const QString corner = writeCornerImage(dir);
-    // The loader's grid, the lattice's two buffers and three colour planes.
+    // The loader's cells, the lattice's two buffers and three colour planes.
     const long long needed = 2 * 3 * (3 * static_cast<long long>(sizeof(int)) + 3);
     const QString warning =
         QStringLiteral("A model of 2 x 3 cells needs %1 bytes of memory, more than the %2 bytes "
