@@ -184,13 +184,3 @@ TEST(OxidationDialogs, FieldsLabelsRangesAndDefaults)
         }
     }
 }
-
-TEST(OxidationLoaders, CrossSectionBeyondTheMemoryBudgetIsRefusedBeforeTheOptionDialog)
-{
-    TestSupport::ScriptedScope script;
-    TestSupport::BudgetScope budget(1);
-    EXPECT_EQ(build(script, plainEntry), nullptr);
-    ASSERT_EQ(script->messages().size(), 1);
-    EXPECT_TRUE(script->messages()[0].text.startsWith(QStringLiteral("A model of 3 x 2 cells needs ")));
-    EXPECT_TRUE(script->dialogTitles().isEmpty());
-}
