@@ -1,11 +1,13 @@
 #include "imagefiles.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QStringList>
 
+#include "Automata/sizecheck.h"
 #include "Interaction/interaction.h"
 
 namespace Persistence {
@@ -34,6 +36,22 @@ QImage ImageFiles::read(const QString& name)
     if (name.isEmpty())
         return QImage();
     QImageReader reader(name);
+    return read(reader);
+}
+
+QImage ImageFiles::decode(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    return read(reader);
+}
+
+QImage ImageFiles::read(QImageReader& reader)
+{
+    // The header tells the size before anything is decoded, where the format
+    // has one that says it.
     const QSize size = reader.size();
     if (size.isValid() && static_cast<long long>(size.width()) * size.height() > maxPixels) {
         Interaction::interaction().warning(nullptr, QString(),
@@ -43,6 +61,16 @@ QImage ImageFiles::read(const QString& name)
                                                .arg(size.height())
                                                .arg(maxPixels));
         return QImage();
+    }
+    if (size.isValid()) {
+        // The decoded picture and the 32-bit copy the mappings read it from.
+        const Automata::SizeCheck picture =
+            Automata::SizeCheck({size.width(), size.height()}).perSite<QRgb>(2);
+        if (!picture.fits()) {
+            Interaction::interaction().warning(nullptr, QString(),
+                                               QString::fromStdString(picture.warning()));
+            return QImage();
+        }
     }
     return reader.read();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
+
+class QImageReader;
 
 namespace Persistence {
 
@@ -16,11 +19,17 @@ public:
     static QString filter() { return QStringLiteral("Image Files (*.png *.jpg *.bmp)"); }
 
     // Reads an image; a null image when the name is empty or the file
-    // unreadable. An image of more than maxPixels pixels is not decoded: a
-    // warning says so and the result is null, so the caller reports its usual
-    // failure instead of running out of memory.
+    // unreadable. An image of more than maxPixels pixels, or one whose decoded
+    // picture would not fit in the size check's memory budget, is not
+    // decoded: a warning says so and the result is null, so the caller
+    // reports its usual failure instead of running out of memory.
     static QImage read(const QString& name);
+    // The same for a picture held in memory, in any format read() takes.
+    static QImage decode(const QByteArray& bytes);
     static constexpr long long maxPixels = 1LL << 28;
+
+private:
+    static QImage read(QImageReader& reader);
 };
 
 } // namespace Persistence
