@@ -7,7 +7,12 @@ namespace Input {
 BinaryIsotropicFilmDepositionLoader::BinaryIsotropicFilmDepositionLoader(QWidget* parent)
     : ImageLoader(parent)
 {
-    readImage([](QRgb pixel) { return Persistence::ImageGrids::isRgb(pixel, 255, 0, 0); });
+    readImage(convertColor);
+}
+
+bool BinaryIsotropicFilmDepositionLoader::convertColor(QRgb pixel)
+{
+    return Persistence::ImageGrids::isRgb(pixel, 255, 0, 0);
 }
 
 Automata::Automaton* BinaryIsotropicFilmDepositionLoader::load()

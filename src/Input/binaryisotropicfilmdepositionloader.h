@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRgb>
+
 #include "imageloader.h"
 
 namespace Input {
@@ -9,6 +11,8 @@ class BinaryIsotropicFilmDepositionLoader : public ImageLoader<bool> {
 public:
     explicit BinaryIsotropicFilmDepositionLoader(QWidget* parent);
     Automata::Automaton* load() override;
+
+    static bool convertColor(QRgb pixel);
 };
 
 } // namespace Input

@@ -10,9 +10,12 @@ using namespace Automata::FilmDeposition;
 
 CvdLoader::CvdLoader(QWidget* parent) : ImageLoader(parent)
 {
-    readImage(
-        [](QRgb pixel) { return Persistence::ImageGrids::isRgb(pixel, 255, 0, 0) ? Film : Empty; },
-        QDir::currentPath());
+    readImage(convertColor, QDir::currentPath());
+}
+
+FilmDepositionCell CvdLoader::convertColor(QRgb pixel)
+{
+    return Persistence::ImageGrids::isRgb(pixel, 255, 0, 0) ? Film : Empty;
 }
 
 Automata::Automaton* CvdLoader::load()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRgb>
+
 #include "../Automata/FilmDeposition/filmdepositioncell.h"
 #include "imageloader.h"
 
@@ -11,6 +13,8 @@ class CvdLoader : public ImageLoader<Automata::FilmDeposition::FilmDepositionCel
 public:
     explicit CvdLoader(QWidget* parent);
     Automata::Automaton* load() override;
+
+    static Automata::FilmDeposition::FilmDepositionCell convertColor(QRgb pixel);
 };
 
 } // namespace Input

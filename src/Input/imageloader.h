@@ -20,6 +20,20 @@ namespace Input {
 // it holds cells. Pixel (x, y) becomes lattice cell (x, y).
 template <typename T>
 class ImageLoader : public Loader<T> {
+public:
+    // The cells of a picture through convert(QRgb) when the model `check`
+    // describes fits in memory; none, after the size warning, when it does
+    // not, and none for a null picture. This is the whole of reading once the
+    // picture is decoded: no dialog is shown.
+    template <typename Convert>
+    static Persistence::Grid<T> cellsFrom(const QImage& image, const Automata::SizeCheck& check,
+                                          Convert convert)
+    {
+        if (image.isNull() || !Loader<T>::fits(check))
+            return {};
+        return Persistence::ImageGrids::plain<T>(image, convert);
+    }
+
 protected:
     explicit ImageLoader(QWidget* parent) : parent(parent) {}
 
@@ -33,10 +47,8 @@ protected:
                    const QString& folder = Persistence::ImageFiles::examplesFolder())
     {
         const QImage image = ImageRequest::askPlain(parent, folder);
-        if (image.isNull() || !this->fits(sizeCheck(image.width(), image.height())))
-            return false;
-        cells = Persistence::ImageGrids::plain<T>(image, convert);
-        return true;
+        cells = cellsFrom(image, sizeCheck(image.width(), image.height()), convert);
+        return !cells.isEmpty();
     }
 
     // What the model built from a width x height picture holds at once: by

@@ -21,7 +21,6 @@ public:
     // input or the user cancelled the option dialog.
     virtual Automata::Automaton* load() = 0;
 
-protected:
     // What a lattice model of width x height built from the loader's cells
     // holds at once: the three colour planes of a saved picture, the loader's
     // cells and the lattice's two buffers. Models that keep more add to it.

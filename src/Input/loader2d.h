@@ -35,18 +35,26 @@ public:
         return folder;
     }
 
-protected:
-    // Converts an image that loaded (a null one was already reported) when a
-    // lattice of its size fits in memory; a loader whose model keeps more
-    // than a lattice checks that before it builds.
-    bool readImage(const QImage& image)
+    // The cells of an upright picture when a lattice of its size fits in
+    // memory; none, after the size warning, when it does not, and none for a
+    // null picture (already reported where it was read). No dialog is shown.
+    static Persistence::Grid<T> cellsFrom(const QImage& image)
     {
-        if (image.isNull() || !this->fits(this->latticeCheck(image.width(), image.height())))
-            return false;
-        cells = Persistence::ImageGrids::flipped<T>(image, [](QRgb pixel) {
+        if (image.isNull() ||
+            !Loader<T>::fits(Loader<T>::latticeCheck(image.width(), image.height())))
+            return {};
+        return Persistence::ImageGrids::flipped<T>(image, [](QRgb pixel) {
             return A::convertColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
         });
-        return true;
+    }
+
+protected:
+    // A loader whose model keeps more than a lattice checks that before it
+    // builds.
+    bool readImage(const QImage& image)
+    {
+        cells = cellsFrom(image);
+        return !cells.isEmpty();
     }
 
     // The cells converted from the image; empty when there are none.

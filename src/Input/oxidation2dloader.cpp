@@ -33,6 +33,11 @@ Oxidation2DLoader::Oxidation2DLoader(QWidget* parent) : ImageLoader<FilmCell>(pa
 
 Automata::SizeCheck Oxidation2DLoader::sizeCheck(int width, int height) const
 {
+    return modelCheck(width, height);
+}
+
+Automata::SizeCheck Oxidation2DLoader::modelCheck(int width, int height)
+{
     // The variable-step model also keeps its front while building the next
     // one: at most two cell indices per site.
     return latticeCheck(width, height).perSite<int>(2);

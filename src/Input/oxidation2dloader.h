@@ -18,6 +18,8 @@ public:
     // silicon, blue oxide, anything else (white above all) ambient. Every
     // cell starts whole: value 1, stamp 0.
     static Automata::FilmDeposition::FilmCell cellFromPixel(QRgb pixel);
+    // What the model built from a width x height picture holds at once.
+    static Automata::SizeCheck modelCheck(int width, int height);
 
 protected:
     Automata::SizeCheck sizeCheck(int width, int height) const override;

@@ -26,6 +26,11 @@ Automata::Automaton* SimpleDiffusionLoader::load()
 
 Automata::SizeCheck SimpleDiffusionLoader::sizeCheck(int width, int height) const
 {
+    return modelCheck(width, height);
+}
+
+Automata::SizeCheck SimpleDiffusionLoader::modelCheck(int width, int height)
+{
     // The whole picture is converted, then its first row seeds the two
     // movers' rows (given to the model and copied into its four buffers);
     // the analysing model adds an average and a count per site.

@@ -15,6 +15,8 @@ public:
     Automata::Automaton* load() override;
 
     static Automata::SimpleDiffusionAutomata::Particles convertColor(QRgb pixel);
+    // What the model built from a width x height picture holds at once.
+    static Automata::SizeCheck modelCheck(int width, int height);
 
 protected:
     Automata::SizeCheck sizeCheck(int width, int height) const override;

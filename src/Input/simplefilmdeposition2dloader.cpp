@@ -8,16 +8,24 @@ using namespace Automata::FilmDeposition;
 
 SimpleFilmDeposition2DLoader::SimpleFilmDeposition2DLoader(QWidget* parent) : ImageLoader(parent)
 {
-    readImage([](QRgb pixel) {
-        return FilmCell(Persistence::ImageGrids::isRgb(pixel, 255, 0, 0) ? Substrate : Empty,
-                        100.0f, 0);
-    });
+    readImage(convertColor);
+}
+
+FilmCell SimpleFilmDeposition2DLoader::convertColor(QRgb pixel)
+{
+    return FilmCell(Persistence::ImageGrids::isRgb(pixel, 255, 0, 0) ? Substrate : Empty, 100.0f,
+                    0);
+}
+
+Automata::SizeCheck SimpleFilmDeposition2DLoader::modelCheck(int width, int height)
+{
+    // The model also marks the sites near solid material, one byte each.
+    return latticeCheck(width, height).perSite<unsigned char>();
 }
 
 Automata::SizeCheck SimpleFilmDeposition2DLoader::sizeCheck(int width, int height) const
 {
-    // The model also marks the sites near solid material, one byte each.
-    return latticeCheck(width, height).perSite<unsigned char>();
+    return modelCheck(width, height);
 }
 
 Automata::Automaton* SimpleFilmDeposition2DLoader::load()

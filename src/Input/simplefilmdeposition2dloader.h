@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRgb>
+
 #include "../Automata/FilmDeposition/filmcell.h"
 #include "imageloader.h"
 
@@ -10,6 +12,10 @@ class SimpleFilmDeposition2DLoader : public ImageLoader<Automata::FilmDeposition
 public:
     explicit SimpleFilmDeposition2DLoader(QWidget* parent);
     Automata::Automaton* load() override;
+
+    static Automata::FilmDeposition::FilmCell convertColor(QRgb pixel);
+    // What the model built from a width x height picture holds at once.
+    static Automata::SizeCheck modelCheck(int width, int height);
 
 protected:
     Automata::SizeCheck sizeCheck(int width, int height) const override;

@@ -15,19 +15,22 @@ using Persistence::ImageGrids;
 SimpleFilmDeposition3DLoader::SimpleFilmDeposition3DLoader(QWidget* parent, int mode)
     : parent(parent), mode(mode)
 {
-    const QImage image =
-        ImageRequest::askPlain(parent, Persistence::ImageFiles::examplesFolder());
+    cells = volumeFrom(ImageRequest::askPlain(parent, Persistence::ImageFiles::examplesFolder()));
+}
+
+Persistence::Grid<FilmCell> SimpleFilmDeposition3DLoader::volumeFrom(const QImage& image)
+{
     if (image.isNull())
-        return;
+        return {};
     // The loader's volume and the model's two buffers live at once, beside
     // two bytes per voxel of the model's neighbourhood tables.
     const bool fitsInMemory = fits(
         Automata::SizeCheck({image.width(), image.height(), ImageGrids::heightMapDepth(image)})
             .perSite<FilmCell>(3)
             .perSite<unsigned char>(2));
-    if (fitsInMemory)
-        cells = ImageGrids::heightMap(image, FilmCell(Substrate, 100.0f),
-                                      FilmCell(Empty, 100.0f));
+    if (!fitsInMemory)
+        return {};
+    return ImageGrids::heightMap(image, FilmCell(Substrate, 100.0f), FilmCell(Empty, 100.0f));
 }
 
 Automata::Automaton* SimpleFilmDeposition3DLoader::load()

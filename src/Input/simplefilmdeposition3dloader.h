@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+
 #include "../Automata/FilmDeposition/filmcell.h"
 #include "Persistence/grid.h"
 #include "loader.h"
@@ -17,6 +19,11 @@ public:
     SimpleFilmDeposition3DLoader(QWidget* parent, int mode);
 
     Automata::Automaton* load() override;
+
+    // The substrate volume of a height map when the model built from it fits
+    // in memory; none, after the size warning, when it does not, and none for
+    // a null picture. No dialog is shown.
+    static Persistence::Grid<Automata::FilmDeposition::FilmCell> volumeFrom(const QImage& image);
 
 protected:
     // The volume; empty when no usable image was read.
