@@ -133,8 +133,19 @@ bool OptionParser::parse(const QStringList& arguments)
     // --example needs the model wherever it stands on the command line.
     if (!findModelOnCommandLine(tokens))
         return false;
+    return parseTokens(tokens, 0);
+}
 
-    int expansions = 0;
+bool OptionParser::parseRecipe(const QByteArray& recipe, const QString& path)
+{
+    QList<Token> tokens;
+    if (!readRecipeText(recipe, QDir(workingFolder).absoluteFilePath(path), &tokens))
+        return false;
+    return parseTokens(tokens, 1);
+}
+
+bool OptionParser::parseTokens(QList<Token> tokens, int expansions)
+{
     int i = 0;
     while (i < tokens.size()) {
         const Token option = tokens.at(i);
@@ -226,11 +237,18 @@ bool OptionParser::setModel(const Token& token)
 
 bool OptionParser::readRecipe(const QString& path, const Token& at, QList<Token>* tokens)
 {
+    // Only a plain file is read: a device or a pipe named as a recipe could
+    // hand out an endless line.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return fail(at, QStringLiteral("cannot read recipe %1").arg(path));
+    return readRecipeText(file.readAll(), path, tokens);
+}
+
+bool OptionParser::readRecipeText(const QByteArray& text, const QString& path, QList<Token>* tokens)
+{
     const QString folder = QFileInfo(path).absolutePath();
-    QTextStream stream(&file);
+    QTextStream stream(text);
     stream.setCodec("UTF-8");
     int lineNumber = 0;
     while (!stream.atEnd()) {

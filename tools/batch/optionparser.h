@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,10 @@ public:
 
     // False on bad usage; error() then holds a one-line reason.
     bool parse(const QStringList& arguments);
+    // The same for the command line `--recipe path` when the recipe holds
+    // `recipe`: the text is read as that file's content, and its relative
+    // input files resolve against the file's folder.
+    bool parseRecipe(const QByteArray& recipe, const QString& path);
 
     const BatchOptions& options() const { return result; }
     const QString& error() const { return reason; }
@@ -38,8 +43,10 @@ private:
 
     static int arity(const QString& option);
     bool fail(const Token& at, const QString& why);
+    bool parseTokens(QList<Token> tokens, int expansions);
     bool findModelOnCommandLine(const QList<Token>& tokens);
     bool readRecipe(const QString& path, const Token& at, QList<Token>* tokens);
+    bool readRecipeText(const QByteArray& text, const QString& path, QList<Token>* tokens);
     bool setModel(const Token& token);
     bool apply(const Token& option, const QList<Token>& values);
 
