@@ -1,11 +1,14 @@
 # make run   installs what is missing, builds, starts Lithoscope (a headless demo without a display)
 # make test  installs what is missing, builds, runs the whole suite under Xvfb
+# make fuzz  builds the fuzz targets as libFuzzer programs with clang, in build-fuzz/
 
 BUILD_DIR ?= build
 JOBS ?= 2
 PACKAGES = qtbase5-dev libqt5opengl5-dev libboost-dev libgtest-dev xvfb xauth cmake ninja-build g++
 
-.PHONY: all deps configure build run test bench clean
+FUZZ_DIR ?= build-fuzz
+
+.PHONY: all deps configure build run test bench clean fuzz
 
 all: build
 
@@ -26,8 +29,11 @@ run: build
 test: build
 	cd $(BUILD_DIR) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
 
+fuzz: deps
+	@tools/fuzz/build.sh $(FUZZ_DIR) $(JOBS)
+
 bench: build
 	bench/run $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR)

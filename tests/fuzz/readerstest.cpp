@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+
+#include "Persistence/imagefiles.h"
+#include "allocationwatch.h"
+#include "pngchunks.h"
+#include "testsupport.h"
+
+namespace {
+
+QByteArray exampleBytes(const QString& relative)
+{
+    QFile file(TestSupport::examplePath(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(Readers, PictureInMemoryDecodesAsTheSameFile)
+{
+    const QString example = QStringLiteral("fhp/channel.png");
+    TestSupport::ScriptedScope script;
+    const QImage decoded = Persistence::ImageFiles::decode(exampleBytes(example));
+    ASSERT_FALSE(decoded.isNull());
+    EXPECT_EQ(decoded, Persistence::ImageFiles::read(TestSupport::examplePath(example)));
+    EXPECT_TRUE(Persistence::ImageFiles::decode(QByteArray("not a picture")).isNull());
+    EXPECT_TRUE(script->messages().isEmpty());
+}
+
+TEST(Readers, PictureLargerThanTheBudgetIsRefusedFromItsHeaderBeforeDecoding)
+{
+    // A small file whose header claims 3000 x 3000 pixels: decoded with its
+    // 32-bit copy, 72 000 000 bytes, more than the budget of 16 MiB.
+    QList<Fuzz::PngChunks::Chunk> chunks;
+    ASSERT_TRUE(Fuzz::PngChunks::split(exampleBytes(QStringLiteral("1d-diffusion/row.png")), &chunks));
+    chunks.front().data.replace(0, 8, Fuzz::PngChunks::bigEndian(3000) +
+                                          Fuzz::PngChunks::bigEndian(3000));
+    const QByteArray claimsLarge = Fuzz::PngChunks::join(chunks);
+
+    TestSupport::ScriptedScope script;
+    TestSupport::BudgetScope budget(16LL << 20);
+    std::size_t largest = 0;
+    {
+        Fuzz::AllocationWatch watch;
+        EXPECT_TRUE(Persistence::ImageFiles::decode(claimsLarge).isNull());
+        largest = watch.largest();
+    }
+    EXPECT_LT(largest, std::size_t(1) << 20);
+    ASSERT_EQ(script->messages().size(), 1);
+    EXPECT_EQ(script->messages().front().icon, QMessageBox::Warning);
+    EXPECT_EQ(script->messages().front().text,
+              QStringLiteral("A model of 3000 x 3000 cells needs 68.7 MiB of memory, more than the "
+                             "16.0 MiB that can be used."));
+
+    // The same picture within the budget is decoded (and fails on its data).
+    script->clearMessages();
+    TestSupport::BudgetScope larger(80LL << 20);
+    EXPECT_TRUE(Persistence::ImageFiles::decode(claimsLarge).isNull());
+    EXPECT_TRUE(script->messages().isEmpty());
+}
