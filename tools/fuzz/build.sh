@@ -21,8 +21,6 @@ fi
 cmake --build "$folder" -j "$jobs" --target fuzzers
 
 echo "Fuzz targets in $folder:"
-for program in "$folder"/fuzz_*; do
-  echo "  $program"
-done
+find "$folder" -maxdepth 1 -name 'fuzz_*' -type f -executable | sort | sed 's/^/  /'
 echo "Run one with a corpus folder and the examples as seeds, for instance:"
 echo "  mkdir -p corpus && $folder/fuzz_sandimage -malloc_limit_mb=128 -max_total_time=600 corpus examples/*/"
