@@ -105,6 +105,7 @@ TEST(FilmLoaders, HeightMapVolumeAndItsGenerateSurfaceForm)
     flat.save(dir.filePath(QStringLiteral("flat.png")));
 
     TestSupport::ScriptedScope scope;
+    TestSupport::FakeView view;
     scope->queueOpenFile(dir.filePath(QStringLiteral("map.png")));
     const auto model = build<SimpleFilmDeposition3D>(film3DEntry);
     ASSERT_TRUE(model);
@@ -120,7 +121,7 @@ TEST(FilmLoaders, HeightMapVolumeAndItsGenerateSurfaceForm)
                     << x << "," << y << "," << z;
 
     // The form is shown without waiting; its button regenerates the surfaces,
-    // which are fresh until the next step.
+    // which are fresh until the next step, and asks the view to show them.
     EXPECT_FALSE(model->surfacesFresh());
     EXPECT_FALSE(model->substrateSurface().isClosed());
     ASSERT_EQ(1, scope->openForms().size());
@@ -129,6 +130,7 @@ TEST(FilmLoaders, HeightMapVolumeAndItsGenerateSurfaceForm)
     model->step();
     EXPECT_EQ(Interaction::WidgetScript::Result::Applied,
               scope->setFormWidget(QStringLiteral("btnGenerateSurface"), QStringLiteral("click")));
+    EXPECT_EQ(1, view.requests);
     // Closed surfaces from cubes of side 2 from -1, which sample odd
     // coordinates only: column (1, 1) shows both materials.
     EXPECT_TRUE(model->surfacesFresh());

@@ -104,6 +104,10 @@ TEST_F(MainWindowTest, RunsStepExactlyRepaintAtTheUpdateIntervalAndShowTheTime)
     window.show();
     TestModel* model = load();
     drainEvents();
+    // A form that changed what is drawn asks the seam's view for a frame.
+    model->paintedAt.clear();
+    Interaction::requestFrame();
+    EXPECT_EQ(model->paintedAt, (std::vector<int>{0}));
     model->paintedAt.clear();
     action("actionRunStep")->trigger();
     EXPECT_EQ(model->paintedAt, (std::vector<int>{1}));
@@ -135,6 +139,17 @@ TEST_F(MainWindowTest, RunsStepExactlyRepaintAtTheUpdateIntervalAndShowTheTime)
     load(new PlainTimeModel);
     action("actionRunStep")->trigger();
     EXPECT_EQ(status(), QStringLiteral("Current time: 0"));
+}
+
+// Screen archivers and forms reach the window's view through the seam; a
+// window that is gone leaves no view behind for later models.
+TEST(MainWindowView, IsTheSeamsViewWhileTheWindowLives)
+{
+    TestSupport::ScriptedScope script;
+    auto* window = new MainWindow;
+    EXPECT_EQ(Interaction::frameSource(), window->getGLWidget());
+    delete window;
+    EXPECT_EQ(Interaction::frameSource(), nullptr);
 }
 
 TEST_F(MainWindowTest, CancelledRenderingOptionsChangeNothing)
