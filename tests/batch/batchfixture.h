@@ -16,7 +16,6 @@
 class BatchTest : public ::testing::Test {
 protected:
     static constexpr int SandAutomaton = 0;
-    static constexpr int ProbabilisticSand = 1;
     static constexpr int Fhp = 4;
     static constexpr int AnnealingRule = 29;
 

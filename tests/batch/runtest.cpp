@@ -288,27 +288,6 @@ TEST_F(BatchRunTest, ViewDrawsOneCellPerPixelCentred)
                 << "cell " << x << "," << y;
 }
 
-TEST_F(BatchRunTest, SeedMakesRandomRunsRepeatable)
-{
-    int entry = -1;
-    for (int candidate : {Fhp, ProbabilisticSand})
-        if (built(candidate) && hasExample(candidate) && entry < 0)
-            entry = candidate;
-    if (entry < 0)
-        GTEST_SKIP() << "no random entry with an example yet";
-    const QString index = QString::number(entry);
-    auto saveWithSeed = [&](const QString& seed, const QString& file) {
-        const TestSupport::BatchResult result =
-            run({index, "--example", "--steps", "10", "--seed", seed, "--save", file, "--quiet"});
-        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-    };
-    saveWithSeed("5", "a.png");
-    saveWithSeed("5", "b.png");
-    saveWithSeed("6", "c.png");
-    EXPECT_TRUE(sameFile(path("a.png"), path("b.png")));
-    EXPECT_FALSE(sameFile(path("a.png"), path("c.png")));
-}
-
 TEST_F(BatchRunTest, WorkerCountDoesNotChangeThreadedResults)
 {
     REQUIRE_ENTRY(Fhp);
