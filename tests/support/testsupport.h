@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "Automata/sizecheck.h"
 #include "Interaction/framesource.h"
 #include "Interaction/scriptedinteraction.h"
 
@@ -54,6 +55,15 @@ public:
 
 private:
     Interaction::FrameSource* previous;
+};
+
+// Sets the memory budget of the size check for the lifetime of the scope.
+class BudgetScope {
+public:
+    explicit BudgetScope(long long bytes) { Automata::SizeCheck::setBudget(bytes); }
+    ~BudgetScope() { Automata::SizeCheck::setBudget(0); }
+    BudgetScope(const BudgetScope&) = delete;
+    BudgetScope& operator=(const BudgetScope&) = delete;
 };
 
 // Path of a file in the source tree's examples/ folder.
