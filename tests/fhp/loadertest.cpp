@@ -191,6 +191,20 @@ TEST(MultiFhpAutomatonLoader, BuildsTheEnsembleFromTheDialogOrNothing)
     ASSERT_EQ(script->messages().size(), 1);
     EXPECT_EQ(script->messages()[0].icon, QMessageBox::Warning);
     EXPECT_EQ(script->messages()[0].text, QStringLiteral("Could not open input file!"));
+
+    // Every member is a lattice of its own: with a thousand bytes a site to
+    // spare the picture builds one member but not two hundred.
+    const QImage channel(values[0]);
+    TestSupport::BudgetScope budget(1000LL * channel.width() * channel.height());
+    script->addSetting(names[0], values[0]);
+    script->addSetting(names[1], QStringLiteral("200"));
+    EXPECT_EQ(Input::MultiFhpAutomatonLoader(nullptr).load(), nullptr);
+    ASSERT_EQ(script->messages().size(), 2);
+    EXPECT_TRUE(script->messages()[1].text.startsWith(
+        QStringLiteral("A model of %1 x %2 cells needs ").arg(channel.width()).arg(channel.height())));
+    script->addSetting(names[0], values[0]);
+    model.reset(Input::MultiFhpAutomatonLoader(nullptr).load());
+    EXPECT_NE(model, nullptr);
 }
 
 TEST(FhpCatalogue, EntriesBuildFromTheirExamplesAndRun)

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "Automata/sizecheck.h"
 #include "Interaction/scriptedinteraction.h"
 
 // Readable QString values in test failure messages.
@@ -34,6 +35,15 @@ public:
 private:
     Interaction::Interaction* previous;
     Interaction::ScriptedInteraction script;
+};
+
+// Sets the memory budget of the size check for the lifetime of the scope.
+class BudgetScope {
+public:
+    explicit BudgetScope(long long bytes) { Automata::SizeCheck::setBudget(bytes); }
+    ~BudgetScope() { Automata::SizeCheck::setBudget(0); }
+    BudgetScope(const BudgetScope&) = delete;
+    BudgetScope& operator=(const BudgetScope&) = delete;
 };
 
 // Path of a file in the source tree's examples/ folder.
