@@ -6,16 +6,13 @@
 
 namespace {
 
-// Keeps the last picture handed over and counts single saves and series
-// pictures; reports its own destruction.
+int paintersReleased = 0;
+int archiversReleased = 0;
+
+// Keeps the last picture handed over and counts single saves and series pictures.
 class CountingArchiver : public Persistence::Archiver {
 public:
-    explicit CountingArchiver(bool* released = nullptr) : released(released) {}
-    ~CountingArchiver() override
-    {
-        if (released)
-            *released = true;
-    }
+    ~CountingArchiver() override { ++archiversReleased; }
     void save(const unsigned char* r, const unsigned char* g, const unsigned char* b, int w, int h) override
     {
         ++saves;
@@ -35,36 +32,28 @@ public:
         lastGreen.assign(g, g + w * h);
         lastBlue.assign(b, b + w * h);
     }
-    bool* released;
     int saves = 0;
     int steps = 0;
     int lastWidth = 0, lastHeight = 0;
     std::vector<unsigned char> lastRed, lastGreen, lastBlue;
 };
 
-// A painter that reports its own destruction.
 class TrackedPainter : public Automata::Painter2D<int> {
 public:
-    TrackedPainter(Automata::Automaton2D<int>* lattice, bool* released)
-        : Painter2D<int>(lattice), released(released)
-    {
-    }
-    ~TrackedPainter() override { *released = true; }
-    bool* released;
+    using Painter2D<int>::Painter2D;
+    ~TrackedPainter() override { ++paintersReleased; }
 };
 
 // A 2D lattice whose step adds one to every cell, keeping the base's ending,
 // saving and picture.
 class CountingLattice : public Automata::Automaton2D<int> {
 public:
-    CountingLattice(int w, int h, bool* painterReleased = nullptr, bool* archiverReleased = nullptr)
-        : Automaton2D<int>(w, h)
+    CountingLattice(int w, int h) : Automaton2D<int>(w, h)
     {
         for (std::size_t i = 0; i < cellCount(); ++i)
             cells[i] = static_cast<int>(i);
-        if (painterReleased)
-            painter = new TrackedPainter(this, painterReleased);
-        archiver = countingArchiver = new CountingArchiver(archiverReleased);
+        painter = new TrackedPainter(this);
+        archiver = countingArchiver = new CountingArchiver;
     }
     void step() override
     {
@@ -219,15 +208,11 @@ TEST(Lattice, WithoutAnArchiverSavingWritesNothingAndStepsGoOn)
 
 TEST(Lattice, PainterAndArchiverGoWithTheModel)
 {
-    bool painterReleased = false;
-    bool archiverReleased = false;
-    {
-        CountingLattice lattice(2, 2, &painterReleased, &archiverReleased);
-        EXPECT_NE(lattice.getPainter(), nullptr);
-        EXPECT_FALSE(painterReleased || archiverReleased);
-    }
-    EXPECT_TRUE(painterReleased);
-    EXPECT_TRUE(archiverReleased);
+    const int painters = paintersReleased;
+    const int archivers = archiversReleased;
+    delete new CountingLattice(2, 2);
+    EXPECT_EQ(paintersReleased, painters + 1);
+    EXPECT_EQ(archiversReleased, archivers + 1);
 }
 
 TEST(Volume, PictureIsTheFrontFaceSeenFromTheSideTopUp)
