@@ -25,11 +25,7 @@ public:
         painter = new RecordingPainter(this);
         ++alive;
     }
-    ~TestModel() override
-    {
-        delete painter;
-        --alive;
-    }
+    ~TestModel() override { --alive; }
 
     void step() override
     {

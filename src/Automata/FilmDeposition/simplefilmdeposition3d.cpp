@@ -29,11 +29,6 @@ SimpleFilmDeposition3D::SimpleFilmDeposition3D(int width, int height, int depth,
     painter = new SimpleFilmDeposition3DPainter(this);
 }
 
-SimpleFilmDeposition3D::~SimpleFilmDeposition3D()
-{
-    delete painter;
-}
-
 void SimpleFilmDeposition3D::step()
 {
     const int h = height;
@@ -91,18 +86,12 @@ void SimpleFilmDeposition3D::step()
         }
     });
 
-    swapCells();
     fresh = false;
+    finishStep();
 }
 
 void SimpleFilmDeposition3D::save()
 {
-}
-
-void SimpleFilmDeposition3D::setSaveAll(bool saveAll, int interval)
-{
-    (void)interval;
-    this->saveAll = saveAll;
 }
 
 const float* SimpleFilmDeposition3D::getColor(const FilmCell& cell)

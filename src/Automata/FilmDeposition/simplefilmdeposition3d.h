@@ -17,12 +17,10 @@ class SimpleFilmDeposition3D : public Automaton3D<FilmCell> {
 public:
     // Copies width x height x depth voxels in volume order.
     SimpleFilmDeposition3D(int width, int height, int depth, const FilmCell* initial);
-    ~SimpleFilmDeposition3D() override;
 
     void step() override;
     // The model has no picture of its own to save.
     void save() override;
-    void setSaveAll(bool saveAll, int interval) override;
     const float* getColor(const FilmCell& cell) override;
 
     // Rebuilds the closed film and substrate surfaces of the current volume
