@@ -70,7 +70,9 @@ TEST_F(BatchRunTest, CancelledImageDialogsShowTheirLoadersMessages)
 
     const TestSupport::BatchResult unreadable = run({"29", "--input", "missing.png"});
     EXPECT_EQ(unreadable.exitCode, 3);
-    EXPECT_EQ(unreadable.err, QStringLiteral("Loader error: The image could not be opened!\n"));
+    EXPECT_EQ(unreadable.err, QStringLiteral("Loader error: The image could not be opened!\n"
+                                             "lithoscope-batch: %1: no such file\n")
+                                  .arg(path("missing.png")));
 }
 
 TEST_F(BatchRunTest, EntriesNotInTheProgramBuildNothing)
