@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include "Automata/Interpolation/singledimensionlinearinterpolation.h"
 #include "Persistence/interpolationcsv.h"
 #include "Ui/singledimensioninterpolationinputdialog.h"
 #include "testsupport.h"
+#include "viewrenderer.h"
 
 using Persistence::InterpolationCsv;
 
@@ -98,4 +102,20 @@ TEST(InterpolationCsvRead, DialogKeepsItsTableWhenAFileIsRefused)
         EXPECT_EQ(dialog.getFixed(), fixed) << refused;
         EXPECT_EQ(dialog.findChild<QTableWidget*>()->rowCount(), 4) << refused;
     }
+}
+
+// The largest values a table may hold draw at a height the view can centre.
+TEST(InterpolationCsvRead, LargestValuesAcceptedGiveAHeightThatFitsAnInt)
+{
+    const InterpolationCsv::Result result = read("3,1\n1,1e100\n");
+    ASSERT_TRUE(result.ok());
+    std::vector<double> values(3, 0.0);
+    std::vector<bool> fixed(3, false);
+    values[1] = result.table.fixedValues[0].value;
+    fixed[1] = true;
+    Automata::Interpolation::SingleDimensionLinearInterpolation model(values, fixed);
+    QString error;
+    if (ViewRenderer::renderOffscreen(model.getPainter(), ViewCamera(), 40, 80, &error).isNull())
+        GTEST_SKIP() << error.toStdString();
+    EXPECT_EQ(model.getPainter()->getHeight(), std::numeric_limits<int>::max());
 }
