@@ -29,20 +29,37 @@ void reportFailure(const QString& name, const QString& failure, QWidget* parent,
         Interaction::interaction().note(name + QStringLiteral(": ") + failure);
 }
 
-} // namespace
-
-QImage ImageRequest::askPlain(QWidget* parent, const QString& folder, const ImageFiles::SizeFilter& accept)
+QString plainFailure()
 {
-    return readPlain(askName(parent, folder), accept);
+    return QStringLiteral("Could not open input file!");
 }
 
-QImage ImageRequest::readPlain(const QString& name, const ImageFiles::SizeFilter& accept)
+QImage readPlainNamed(const QString& name, const ImageFiles::SizeFilter& accept)
 {
     QString failure;
     const QImage image = ImageFiles::read(name, &failure, accept);
     if (image.isNull())
-        reportFailure(name, failure, nullptr, QString(), QStringLiteral("Could not open input file!"));
+        reportFailure(name, failure, nullptr, QString(), plainFailure());
     return image;
+}
+
+} // namespace
+
+QImage ImageRequest::askPlain(QWidget* parent, const QString& folder, const ImageFiles::SizeFilter& accept)
+{
+    return readPlainNamed(askName(parent, folder), accept);
+}
+
+QImage ImageRequest::readPlain(const QString& name, const ImageFiles::SizeFilter& accept)
+{
+    // A cancelled file dialog is the user's choice; a dialog field left empty
+    // is worth a word about what was missing.
+    if (name.isEmpty()) {
+        Interaction::interaction().warning(nullptr, QString(), plainFailure());
+        Interaction::interaction().note(QStringLiteral("no picture file was named in the dialog"));
+        return QImage();
+    }
+    return readPlainNamed(name, accept);
 }
 
 QImage ImageRequest::askRemembering(QWidget* parent, QDir& folder, const ImageFiles::SizeFilter& accept)

@@ -23,7 +23,7 @@ public:
     // may refuse the picture by its size before it is decoded.
     static QImage askPlain(QWidget* parent, const QString& folder,
                            const Persistence::ImageFiles::SizeFilter& accept = {});
-    // The same for a picture named in a dialog.
+    // The same for a picture named in a dialog; an empty name is noted as missing.
     static QImage readPlain(const QString& name,
                             const Persistence::ImageFiles::SizeFilter& accept = {});
 

@@ -213,6 +213,15 @@ TEST_F(BatchTest, DescribeSaysWhatAnEntryAsksFor)
     // An input given as empty cancels on purpose: nothing is missing.
     const TestSupport::BatchResult cancelled = run({QString::number(SandAutomaton), "--input", ""});
     EXPECT_EQ(cancelled.err, QStringLiteral("Could not open input file!\n"));
+
+    // A picture named in an option dialog's field.
+    if (!built(MultiFhp))
+        return;
+    const TestSupport::BatchResult unnamed = run({QString::number(MultiFhp), "--describe"});
+    EXPECT_EQ(unnamed.exitCode, 3);
+    EXPECT_TRUE(unnamed.out.startsWith(QStringLiteral("[Dialog]\n"))) << unnamed.out.toStdString();
+    EXPECT_EQ(unnamed.err, QStringLiteral("Could not open input file!\n"
+                                          "lithoscope-batch: no picture file was named in the dialog\n"));
 }
 
 // An ensemble whose members, or whose averaging arrays, would not fit is
