@@ -6,8 +6,9 @@
 
 #include "automaton3d.h"
 #include "painter.h"
-#include "FilmDeposition/cellsurface.h"
-#include "FilmDeposition/surfacepainting.h"
+#include "Surfaces/cellsurface.h"
+#include "Surfaces/referencematch.h"
+#include "Surfaces/surfacepainting.h"
 
 namespace Automata {
 
@@ -35,27 +36,28 @@ public:
     void paint() override
     {
         glPushAttrib(GL_ALL_ATTRIB_BITS);
-        FilmDeposition::SurfacePainting::begin();
+        Surfaces::SurfacePainting::begin();
         for (std::size_t i = 0; i < surfaces.size(); ++i)
-            FilmDeposition::SurfacePainting::draw(surfaces[i], volume->getColor(types[i]));
+            Surfaces::SurfacePainting::draw(surfaces[i], volume->getColor(types[i]));
         glPopAttrib();
     }
 
     int getWidth() override { return volume->getWidth(); }
     int getHeight() override { return volume->getDepth(); }
 
-    const std::vector<FilmDeposition::CellSurface>& getSurfaces() const { return surfaces; }
+    const std::vector<Surfaces::CellSurface>& getSurfaces() const { return surfaces; }
     const std::vector<T>& getTypes() const { return types; }
 
 private:
-    FilmDeposition::CellSurface extract(const T& type)
+    Surfaces::CellSurface extract(const T& type)
     {
-        return FilmDeposition::CellSurface::open<Cmp>(volume->getWidth(), volume->getHeight(),
-                                                      volume->getDepth(), volume->getCells(), type);
+        return Surfaces::CellSurface::open(volume->getWidth(), volume->getHeight(),
+                                           volume->getDepth(), volume->getCells(),
+                                           Surfaces::ReferenceMatch<T, Cmp>(type));
     }
 
     Automaton3D<T>* volume;
-    std::vector<FilmDeposition::CellSurface> surfaces;
+    std::vector<Surfaces::CellSurface> surfaces;
     std::vector<T> types;
 };
 

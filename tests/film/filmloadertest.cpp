@@ -133,8 +133,21 @@ TEST(FilmLoaders, HeightMapVolumeAndItsGenerateSurfaceForm)
     // coordinates only: column (1, 1) shows both materials.
     EXPECT_TRUE(model->surfacesFresh());
     EXPECT_TRUE(model->filmSurface().isClosed() && model->substrateSurface().isClosed());
-    EXPECT_EQ(Film, model->filmSurface().getReference().type);
-    EXPECT_EQ(Substrate, model->substrateSurface().getReference().type);
+    // Each surface encloses its own material.
+    const auto corners = [](const Automata::Surfaces::CellSurface& surface) {
+        std::vector<float> positions;
+        for (const auto& triangle : surface.getTriangles())
+            for (const auto& vertex : triangle.vertices)
+                positions.insert(positions.end(), vertex.position, vertex.position + 3);
+        return positions;
+    };
+    for (const FilmDepositionCell material : {Film, Substrate}) {
+        const auto expected = Automata::Surfaces::CellSurface::closed(
+            3, 2, 6, model->getCells(), [material](const FilmCell& c) { return c.type == material; });
+        const auto& shown = material == Film ? model->filmSurface() : model->substrateSurface();
+        EXPECT_EQ(corners(expected), corners(shown)) << material;
+    }
+    EXPECT_NE(corners(model->filmSurface()), corners(model->substrateSurface()));
     EXPECT_FALSE(model->filmSurface().isEmpty());
     EXPECT_FALSE(model->substrateSurface().isEmpty());
     model->step();

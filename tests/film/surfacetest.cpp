@@ -4,14 +4,21 @@
 
 #include <gtest/gtest.h>
 
-#include "Automata/FilmDeposition/cellsurface.h"
+#include "Automata/FilmDeposition/filmcelltypecomparer.h"
 #include "Automata/FilmDeposition/simplefilmdeposition3d.h"
+#include "Automata/Surfaces/cellsurface.h"
+#include "Automata/Surfaces/referencematch.h"
 #include "Automata/painter3d.h"
 #include "filmtesthelpers.h"
 
 using namespace Automata::FilmDeposition;
+using Automata::Surfaces::CellSurface;
+using Automata::Surfaces::SurfaceTriangle;
 
 namespace {
+
+using SameMaterial = Automata::Surfaces::ReferenceMatch<FilmCell, FilmCellTypeComparer>;
+const SameMaterial isFilm(FilmCell::filmReference());
 
 // A volume of empty voxels with a film box over [lo, hi] on every axis.
 std::vector<FilmCell> boxVolume(int size, int lo, int hi)
@@ -61,26 +68,26 @@ TEST(CellSurface, ClosedSurfaceAroundABoxIsWatertightWithUnitNormalsFacingOut)
     // Inside the volume, away from every face.
     const std::vector<FilmCell> inner = boxVolume(10, 2, 6);
     const CellSurface surface =
-        CellSurface::closed(10, 10, 10, inner.data(), FilmCell::filmReference());
+        CellSurface::closed(10, 10, 10, inner.data(), isFilm);
     EXPECT_TRUE(surface.isClosed());
     EXPECT_EQ(2, surface.getCubeSize());
     expectClosedOutwardSurface(surface, 4.0f);
 
     // Filling the whole volume: the closed variant shuts the surface at the faces.
     const std::vector<FilmCell> full = boxVolume(6, 0, 5);
-    expectClosedOutwardSurface(CellSurface::closed(6, 6, 6, full.data(), FilmCell::filmReference()),
+    expectClosedOutwardSurface(CellSurface::closed(6, 6, 6, full.data(), isFilm),
                                2.5f);
 }
 
 TEST(CellSurface, OpenSurfaceLeavesMaterialAtTheFacesOpen)
 {
     const std::vector<FilmCell> full = boxVolume(7, 0, 6);
-    const CellSurface open = CellSurface::open(7, 7, 7, full.data(), FilmCell::filmReference());
+    const CellSurface open = CellSurface::open(7, 7, 7, full.data(), isFilm);
     EXPECT_FALSE(open.isClosed());
     EXPECT_TRUE(open.isEmpty()); // every cube lies inside the material
 
     const std::vector<FilmCell> inner = boxVolume(9, 2, 4);
-    expectClosedOutwardSurface(CellSurface::open(9, 9, 9, inner.data(), FilmCell::filmReference()),
+    expectClosedOutwardSurface(CellSurface::open(9, 9, 9, inner.data(), isFilm),
                                3.0f);
 }
 
@@ -90,7 +97,7 @@ TEST(CellSurface, VerticesAreEdgeMidpointsOfSideTwoCubes)
     std::vector<FilmCell> cells(4 * 4 * 4);
     cells[(1 * 4 + 1) * 4 + 1].type = Film;
     const CellSurface surface =
-        CellSurface::closed(4, 4, 4, cells.data(), FilmCell::filmReference());
+        CellSurface::closed(4, 4, 4, cells.data(), isFilm);
     ASSERT_FALSE(surface.isEmpty());
     for (const SurfaceTriangle& t : surface.getTriangles()) {
         for (const SurfaceTriangle::Vertex& v : t.vertices) {
@@ -123,7 +130,7 @@ TEST(Painter3D, ExtractsOneSurfacePerTypeAndFollowsUpdates)
     EXPECT_TRUE(painter.getSurfaces()[0].isEmpty()); // until update()
     painter.update();
     const CellSurface expected =
-        CellSurface::open(6, 6, 8, model.getCells(), FilmCell::filmReference());
+        CellSurface::open(6, 6, 8, model.getCells(), isFilm);
     EXPECT_FALSE(expected.isEmpty());
     EXPECT_EQ(expected.triangleCount(), painter.getSurfaces()[0].triangleCount());
 }

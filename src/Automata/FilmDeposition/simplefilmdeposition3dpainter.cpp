@@ -2,8 +2,8 @@
 
 #include <qopengl.h>
 
+#include "../Surfaces/surfacepainting.h"
 #include "simplefilmdeposition3d.h"
-#include "surfacepainting.h"
 
 namespace Automata {
 namespace FilmDeposition {
@@ -62,9 +62,9 @@ void SimpleFilmDeposition3DPainter::paintPoints()
 
 void SimpleFilmDeposition3DPainter::paintSurfaces()
 {
-    SurfacePainting::begin();
-    SurfacePainting::draw(model->filmSurface(), filmDepositionColor(Film));
-    SurfacePainting::draw(model->substrateSurface(), filmDepositionColor(Substrate));
+    Surfaces::SurfacePainting::begin();
+    Surfaces::SurfacePainting::draw(model->filmSurface(), filmDepositionColor(Film));
+    Surfaces::SurfacePainting::draw(model->substrateSurface(), filmDepositionColor(Substrate));
 }
 
 } // namespace FilmDeposition
