@@ -6,6 +6,7 @@
 
 #include "automaton3d.h"
 #include "painter.h"
+#include "savedglstate.h"
 #include "Surfaces/cellsurface.h"
 #include "Surfaces/referencematch.h"
 #include "Surfaces/surfacepainting.h"
@@ -35,11 +36,10 @@ public:
 
     void paint() override
     {
-        glPushAttrib(GL_ALL_ATTRIB_BITS);
+        const SavedGlState saved;
         Surfaces::SurfacePainting::begin();
         for (std::size_t i = 0; i < surfaces.size(); ++i)
             Surfaces::SurfacePainting::draw(surfaces[i], volume->getColor(types[i]));
-        glPopAttrib();
     }
 
     int getWidth() override { return volume->getWidth(); }

@@ -3,6 +3,7 @@
 #include <qopengl.h>
 
 #include "../Surfaces/surfacepainting.h"
+#include "../savedglstate.h"
 #include "simplefilmdeposition3d.h"
 
 namespace Automata {
@@ -15,12 +16,11 @@ SimpleFilmDeposition3DPainter::SimpleFilmDeposition3DPainter(SimpleFilmDepositio
 
 void SimpleFilmDeposition3DPainter::paint()
 {
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    const SavedGlState saved;
     if (model->surfacesFresh())
         paintSurfaces();
     else
         paintPoints();
-    glPopAttrib();
 }
 
 int SimpleFilmDeposition3DPainter::getWidth()
