@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <tuple>
 
@@ -34,8 +35,9 @@ std::vector<FilmCell> boxVolume(int size, int lo, int hi)
 // Every edge is shared by exactly two triangles, every normal has unit length
 // and is the same for the three vertices, and every normal points away from
 // the centre of the box (the normal (P2 - P0) x (P1 - P0) with the standard
-// tables and this corner numbering points out of the material).
-void expectClosedOutwardSurface(const CellSurface& surface, float centre)
+// tables and this corner numbering points out of the material). facing -1
+// asks for normals toward the centre instead.
+void expectClosedOutwardSurface(const CellSurface& surface, float centre, float facing = 1.0f)
 {
     using Point = std::tuple<float, float, float>;
     ASSERT_FALSE(surface.isEmpty());
@@ -55,7 +57,7 @@ void expectClosedOutwardSurface(const CellSurface& surface, float centre)
                 outward += (p[k] - centre) * t.vertices[0].normal[k];
             }
         }
-        EXPECT_GT(outward, 0.0f);
+        EXPECT_GT(facing * outward, 0.0f);
     }
     for (const auto& use : edgeUse)
         EXPECT_EQ(2, use.second) << "an edge is not shared by exactly two triangles";
@@ -89,6 +91,36 @@ TEST(CellSurface, OpenSurfaceLeavesMaterialAtTheFacesOpen)
     const std::vector<FilmCell> inner = boxVolume(9, 2, 4);
     expectClosedOutwardSurface(CellSurface::open(9, 9, 9, inner.data(), isFilm),
                                3.0f);
+}
+
+TEST(CellSurface, AnyCellTypeGivesTheSameTrianglesAndBeyondMayReadAsMaterial)
+{
+    // The box as integer state 3 among states 0 and 1: the same voxels, so the
+    // same triangles and normals as the film box, open and closed.
+    const std::vector<FilmCell> films = boxVolume(9, 1, 5);
+    std::vector<int> states(films.size());
+    for (std::size_t i = 0; i < states.size(); ++i)
+        states[i] = films[i].type == Film ? 3 : static_cast<int>(i % 2);
+    const auto isThree = [](int state) { return state == 3; };
+    const CellSurface pairs[2][2] = {
+        {CellSurface::open(9, 9, 9, states.data(), isThree),
+         CellSurface::open(9, 9, 9, films.data(), isFilm)},
+        {CellSurface::closed(9, 9, 9, states.data(), isThree),
+         CellSurface::closed(9, 9, 9, films.data(), isFilm, FilmCell::outsideCell())},
+    };
+    for (const auto& pair : pairs) {
+        ASSERT_FALSE(pair[0].isEmpty());
+        ASSERT_EQ(pair[1].triangleCount(), pair[0].triangleCount());
+        EXPECT_EQ(0, std::memcmp(pair[0].getTriangles().data(), pair[1].getTriangles().data(),
+                                 pair[0].triangleCount() * sizeof(SurfaceTriangle)));
+    }
+
+    // With material beyond the faces, an empty volume is a closed cavity
+    // around the sampled voxels 1, 3, 5, its normals facing into it.
+    const std::vector<int> hollow(6 * 6 * 6, 0);
+    EXPECT_TRUE(CellSurface::closed(6, 6, 6, hollow.data(), isThree).isEmpty());
+    expectClosedOutwardSurface(CellSurface::closed(6, 6, 6, hollow.data(), isThree, 3), 3.0f,
+                               -1.0f);
 }
 
 TEST(CellSurface, VerticesAreEdgeMidpointsOfSideTwoCubes)
