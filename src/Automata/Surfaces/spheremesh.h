@@ -8,7 +8,8 @@ namespace Surfaces {
 
 // A unit sphere as a subdivided icosahedron, for drawing atoms and voxels as
 // lit balls. Every vertex lies on the unit sphere, so its position is also
-// its normal; triangles are wound counter-clockwise seen from outside.
+// its normal (smooth shading, when the painter chooses it, hides the
+// facets); triangles are wound counter-clockwise seen from outside.
 //
 // Drawn from client-side vertex arrays only: the batch renderer makes a new
 // OpenGL context for every picture, so nothing is kept in a context (no
