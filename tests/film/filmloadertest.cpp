@@ -1,3 +1,4 @@
+#include <cstring>
 #include <memory>
 
 #include <QDir>
@@ -135,8 +136,15 @@ TEST(FilmLoaders, HeightMapVolumeAndItsGenerateSurfaceForm)
     // coordinates only: column (1, 1) shows both materials.
     EXPECT_TRUE(model->surfacesFresh());
     EXPECT_TRUE(model->filmSurface().isClosed() && model->substrateSurface().isClosed());
-    EXPECT_EQ(Film, model->filmSurface().getReference().type);
-    EXPECT_EQ(Substrate, model->substrateSurface().getReference().type);
+    // Each surface encloses its own material.
+    for (const FilmDepositionCell material : {Film, Substrate}) {
+        const auto expected = Automata::Surfaces::CellSurface::closed(
+            3, 2, 6, model->getCells(), [material](const FilmCell& c) { return c.type == material; });
+        const auto& shown = material == Film ? model->filmSurface() : model->substrateSurface();
+        ASSERT_EQ(expected.triangleCount(), shown.triangleCount()) << material;
+        EXPECT_EQ(0, std::memcmp(expected.getTriangles().data(), shown.getTriangles().data(),
+                                 shown.triangleCount() * sizeof(shown.getTriangles()[0])));
+    }
     EXPECT_FALSE(model->filmSurface().isEmpty());
     EXPECT_FALSE(model->substrateSurface().isEmpty());
     model->step();

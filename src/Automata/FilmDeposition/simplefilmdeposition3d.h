@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "../Surfaces/cellsurface.h"
 #include "../automaton3d.h"
-#include "cellsurface.h"
 #include "filmcell.h"
 
 namespace Automata {
@@ -26,14 +26,14 @@ public:
     // Rebuilds the closed film and substrate surfaces of the current volume
     // and marks them fresh.
     virtual void regenerateSurfaces();
-    virtual const CellSurface& filmSurface();
-    virtual const CellSurface& substrateSurface();
+    virtual const Surfaces::CellSurface& filmSurface();
+    virtual const Surfaces::CellSurface& substrateSurface();
     virtual bool surfacesFresh();
 
 private:
     bool fresh = false;
-    CellSurface film;
-    CellSurface substrate;
+    Surfaces::CellSurface film;
+    Surfaces::CellSurface substrate;
     // Scratch of the separable 3 x 3 x 3 test: solid within one step along z,
     // then within one step along y and z.
     std::vector<unsigned char> nearAlongZ;
