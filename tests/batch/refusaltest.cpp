@@ -15,13 +15,6 @@ constexpr int MultiFhp = 18;
 constexpr int Oxidation = 19;
 constexpr int LinearInterpolation = 30;
 
-void writeBytes(const QString& file, const QByteArray& bytes)
-{
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(bytes);
-}
-
 // A model that does nothing and notes its own deletion.
 class IdleModel : public Automata::Automaton {
 public:
@@ -86,10 +79,10 @@ TEST_F(BatchTest, NotANumberIsRefusedLikeAnyValueOutsideTheRange)
 TEST_F(BatchTest, TablesRefusedWhileTheModelIsBuiltEndTheRunWithTheirMessage)
 {
     REQUIRE_ENTRY(LinearInterpolation);
-    writeBytes(path("garbage.csv"), QByteArray("\x89PNG garbage", 12));
-    writeBytes(path("negative.csv"), "10,-3\n");
-    writeBytes(path("huge.csv"), "3,1\n0,1e308\n");
-    writeBytes(path("good.csv"), "3,1\n1,4\n");
+    ASSERT_TRUE(TestSupport::writeFile(path("garbage.csv"), QByteArray("\x89PNG garbage", 12)));
+    ASSERT_TRUE(TestSupport::writeFile(path("negative.csv"), "10,-3\n"));
+    ASSERT_TRUE(TestSupport::writeFile(path("huge.csv"), "3,1\n0,1e308\n"));
+    ASSERT_TRUE(TestSupport::writeFile(path("good.csv"), "3,1\n1,4\n"));
     const QList<QPair<QString, QString>> cases = {
         {"garbage.csv", "Parse Error: Error reading vector size.\n"},
         {"negative.csv", "Parse Error: Invalid number of fixed values -3.\n"},
@@ -178,8 +171,8 @@ TEST_F(BatchTest, UnreadablePicturesAreNamedWithTheirReason)
     REQUIRE_ENTRY(Fhp);
     QFile example(TestSupport::examplePath(QStringLiteral("fhp/channel.png")));
     ASSERT_TRUE(example.open(QIODevice::ReadOnly));
-    writeBytes(path("truncated.png"), example.read(40));
-    writeBytes(path("text.png"), "no picture here\n");
+    ASSERT_TRUE(TestSupport::writeFile(path("truncated.png"), example.read(40)));
+    ASSERT_TRUE(TestSupport::writeFile(path("text.png"), "no picture here\n"));
     const QList<QPair<QString, QString>> cases = {
         {"missing.png", "no such file"},
         {".", "a folder, not a file"},
@@ -251,7 +244,7 @@ TEST(BatchRefusal, MultiFhpCountsEveryMemberAndItsAveragingArrays)
     // A header without pixels: decoding would fail, so the size warning
     // alone shows that nothing was decoded.
     const QString header = dir.filePath(QStringLiteral("header.ppm"));
-    writeBytes(header, "P6\n2000 2000\n255\n");
+    ASSERT_TRUE(TestSupport::writeFile(header, "P6\n2000 2000\n255\n"));
     const RecordedRun headerOnly(multiFhpOptions(header, 1, 10));
     EXPECT_EQ(headerOnly.exitCode, Batch::ExitNoModel);
     ASSERT_EQ(headerOnly.messages.size(), 1);
@@ -264,7 +257,7 @@ TEST(BatchRefusal, LoadersRefuseAPictureFromItsHeaderBeforeDecodingIt)
 {
     QTemporaryDir dir;
     const QString header = dir.filePath(QStringLiteral("header.ppm"));
-    writeBytes(header, "P6\n3000 2000\n255\n");
+    ASSERT_TRUE(TestSupport::writeFile(header, "P6\n3000 2000\n255\n"));
     TestSupport::BudgetScope budget(1 << 20);
     for (const int index : {0, 29}) {
         Batch::BatchOptions options;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,25 +28,34 @@ QString missingFolderText(const QString& file, const QString& folder)
 
 // A series into a folder that does not exist warns once, naming the picture
 // and the folder, and goes on numbering; pictures are written again as soon
-// as the folder is there.
+// as the folder is there. Saves of what the view shows do the same.
 TEST(ArchiverFailures, SeriesWarnsAtItsFirstPictureThatCannotBeWritten)
 {
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("later"));
-    TestSupport::ScriptedScope script;
-    script->queueSaveFile(folder + QStringLiteral("/run.png"));
-    Persistence::AutomatonArchiver archiver;
-    saveStep(archiver);
-    saveStep(archiver);
-    ASSERT_EQ(script->messages().size(), 1);
-    EXPECT_EQ(script->messages()[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(script->messages()[0].title, QStringLiteral("File Error"));
-    EXPECT_EQ(script->messages()[0].text, missingFolderText(folder + QStringLiteral("/run00000.png"), folder));
+    TestSupport::FakeView view;
+    for (const bool screen : {false, true}) {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("later"));
+        TestSupport::ScriptedScope script;
+        script->queueSaveFile(folder + QStringLiteral("/run.png"));
+        std::unique_ptr<Persistence::AutomatonArchiver> archiver(
+            screen ? new Persistence::ScreenArchiver(Interaction::frameSource())
+                   : new Persistence::AutomatonArchiver);
+        // A view's series takes its name at the first call and draws from the next.
+        if (screen)
+            saveStep(*archiver);
+        saveStep(*archiver);
+        saveStep(*archiver);
+        ASSERT_EQ(script->messages().size(), 1) << screen;
+        EXPECT_EQ(script->messages()[0].icon, QMessageBox::Warning);
+        EXPECT_EQ(script->messages()[0].title, QStringLiteral("File Error"));
+        EXPECT_EQ(script->messages()[0].text, missingFolderText(folder + QStringLiteral("/run00000.png"), folder));
 
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("later")));
-    saveStep(archiver);
-    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/run00002.png")));
-    EXPECT_EQ(script->messages().size(), 1);
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("later")));
+        saveStep(*archiver);
+        EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/run00002.png"))) << screen;
+        EXPECT_EQ(script->messages().size(), 1);
+    }
+    EXPECT_EQ(view.grabs, 3);
 }
 
 // Every single save that cannot be written says so; one that is written, or
@@ -70,20 +81,4 @@ TEST(ArchiverFailures, SingleSavesReportEachFailure)
     EXPECT_EQ(script->messages()[1].text,
               QStringLiteral("Could not write %1/b.png: %1 is not a folder.").arg(blocker));
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("c.png"))));
-}
-
-// Saves of what the view shows report their failures the same way.
-TEST(ArchiverFailures, ScreenSeriesWarnsOnce)
-{
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("missing"));
-    TestSupport::ScriptedScope script;
-    script->queueSaveFile(folder + QStringLiteral("/view.png"));
-    TestSupport::FakeView view;
-    Persistence::ScreenArchiver archiver(Interaction::frameSource());
-    for (int i = 0; i < 4; ++i)
-        saveStep(archiver);
-    EXPECT_EQ(view.grabs, 3);
-    ASSERT_EQ(script->messages().size(), 1);
-    EXPECT_EQ(script->messages()[0].text, missingFolderText(folder + QStringLiteral("/view00000.png"), folder));
 }

@@ -81,10 +81,7 @@ TEST(InterpolationCsvRead, DialogKeepsItsTableWhenAFileIsRefused)
     QTemporaryDir folder;
     auto load = [&](const char* text) {
         const QString name = folder.filePath(QStringLiteral("values.csv"));
-        QFile file(name);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        file.close();
+        EXPECT_TRUE(TestSupport::writeFile(name, text));
         TestSupport::ScriptedScope script;
         script->queueOpenFile(name);
         dialog.findChild<QPushButton*>(QStringLiteral("btnLoad"))->click();

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 
 namespace TestSupport {
@@ -11,6 +12,12 @@ QImage FakeView::grabFrame()
     QImage frame(4, 4, QImage::Format_RGB32);
     frame.fill(Qt::green);
     return frame;
+}
+
+bool writeFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 QString examplePath(const QString& relative)

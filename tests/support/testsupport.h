@@ -66,6 +66,9 @@ public:
     BudgetScope& operator=(const BudgetScope&) = delete;
 };
 
+// Writes the bytes into the named file, replacing it; false when it cannot be written.
+bool writeFile(const QString& name, const QByteArray& bytes);
+
 // Path of a file in the source tree's examples/ folder.
 QString examplePath(const QString& relative);
 
