@@ -1,33 +1,6 @@
 #include "batchfixture.h"
 
 #include <QFile>
-#include <QRegularExpression>
-
-#include "Input/catalogue.h"
-
-bool BatchTest::built(int index)
-{
-    const Input::CatalogueEntry* entry = Input::Catalogue::entry(index);
-    return entry && entry->build;
-}
-
-QString BatchTest::label(int index)
-{
-    return Input::Catalogue::labels().value(index);
-}
-
-QString BatchTest::slug(const QString& label)
-{
-    QString name = label.toLower();
-    name.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
-    name.remove(QRegularExpression(QStringLiteral("^-+|-+$")));
-    return name;
-}
-
-bool BatchTest::hasExample(int index)
-{
-    return QFile::exists(TestSupport::examplePath(slug(label(index)) + QStringLiteral("/recipe")));
-}
 
 QString BatchTest::writePattern(const QString& name, int width, int height,
                                 const std::function<bool(int, int)>& pattern) const
@@ -39,6 +12,19 @@ QString BatchTest::writePattern(const QString& name, int width, int height,
     const QString file = path(name);
     EXPECT_TRUE(image.save(file));
     return file;
+}
+
+QMap<QString, QStringList> BatchTest::entryListing()
+{
+    QMap<QString, QStringList> sections;
+    QString entry;
+    for (const QString& line : TestSupport::listing(QStringLiteral("batch/describe.txt"))) {
+        if (line.startsWith(QLatin1String("== ")))
+            sections[entry = line.mid(3)];
+        else
+            sections[entry].append(line);
+    }
+    return sections;
 }
 
 QStringList BatchTest::lines(const QString& text)

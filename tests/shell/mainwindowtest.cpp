@@ -8,9 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QStatusBar>
-#include <QToolBar>
 
-#include "Input/catalogue.h"
 #include "glwidget.h"
 #include "shellsupport.h"
 #include "testsupport.h"
@@ -49,55 +47,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(MainWindowTest, ToolbarHoldsTheActionsAndTheCatalogueInOrder)
-{
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Lithoscope"));
-    EXPECT_EQ(window.size(), QSize(800, 600));
-    EXPECT_EQ(window.centralWidget(), window.getGLWidget());
-    auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("toolBar"));
-    ASSERT_NE(toolBar, nullptr);
-    EXPECT_FALSE(toolBar->isMovable() || toolBar->isFloatable());
-    EXPECT_EQ(toolBar->allowedAreas(), Qt::TopToolBarArea);
-    EXPECT_EQ(toolBar->toolButtonStyle(), Qt::ToolButtonTextOnly);
-
-    const struct {
-        const char *name, *text, *toolTip;
-        bool checkable;
-    } expected[] = {
-        {"actionRun", "Run", "Run automaton", false},
-        {"actionPause", "Pause", "Pause automaton.", false},
-        {"actionRunStep", "Run Step", "Run a single automaton step.", false},
-        {"actionLoad", "Load", "Load a new image.", false},
-        {"actionSave", "Save", "Save current image.", false},
-        {"actionSaveAll", "Save All", "Save an image for each step.", true},
-        {"actionAxis", "Axis", "Display axis. X is red, Y is green and Z is blue.", true},
-        {"actionView", "View", "Set the viewing angle.", false},
-        {"actionRendering", "Rendering", nullptr, false},
-        {"actionAbout", "About", "Info about Lithoscope", false},
-    };
-    // The catalogue list sits between two separators before About.
-    const QList<QAction*> items = toolBar->actions();
-    ASSERT_EQ(items.size(), 13);
-    EXPECT_TRUE(items[9]->isSeparator() && items[11]->isSeparator());
-    for (int i = 0; i < 10; ++i) {
-        const QAction* item = items[i < 9 ? i : 12];
-        EXPECT_EQ(item->objectName(), QString::fromLatin1(expected[i].name));
-        EXPECT_EQ(item->text(), QString::fromLatin1(expected[i].text));
-        if (expected[i].toolTip) {
-            EXPECT_EQ(item->toolTip(), QString::fromLatin1(expected[i].toolTip));
-        }
-        EXPECT_EQ(item->isCheckable(), expected[i].checkable) << expected[i].name;
-    }
-    auto* list = qobject_cast<QComboBox*>(toolBar->widgetForAction(items[10]));
-    ASSERT_NE(list, nullptr);
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i)
-        shown << list->itemText(i);
-    EXPECT_EQ(shown, Input::Catalogue::labels());
-    EXPECT_EQ(shown.size(), 46);
-    EXPECT_EQ(list->currentIndex(), 0);
-}
 
 TEST_F(MainWindowTest, RunsStepExactlyRepaintAtTheUpdateIntervalAndShowTheTime)
 {
