@@ -1,5 +1,8 @@
+#include <memory>
+
 #include <gtest/gtest.h>
 
+#include "Automata/FilmDeposition/binaryisotropicfilmdeposition.h"
 #include "Automata/FilmDeposition/chemicalvapordeposition.h"
 
 using namespace Automata::FilmDeposition;
@@ -84,5 +87,23 @@ TEST(ChemicalVaporDeposition, PatternsGrowTheSiteOnAnyStepOnlyWhenComplete)
         ChemicalVaporDeposition model(13, 13, cells.data());
         model.step();
         EXPECT_EQ(c.grows, isFilm(model, 5, 5)) << c.film.size() << " sites";
+    }
+}
+
+TEST(BinaryIsotropicFilmDeposition, TableIsNotSymmetricAndWrapsAroundTheTorus)
+{
+    // One film site at (4, 4), then one at (0, 4) on the left edge.
+    for (const int seedX : {4, 0}) {
+        std::unique_ptr<bool[]> cells(new bool[81]());
+        cells[seedX * 9 + 4] = true;
+        BinaryIsotropicFilmDeposition model(9, 9, cells.get());
+        model.step();
+        const bool* now = model.getCells();
+        EXPECT_TRUE(now[seedX * 9 + 4]) << "film stays film";
+        // The site right of the film sees it at (-1, 0): index 2, stays empty.
+        EXPECT_FALSE(now[(seedX + 1) * 9 + 4]) << seedX;
+        // The site left of it sees it at (1, 0): index 64, becomes film, across
+        // the edge when the film is in column 0.
+        EXPECT_TRUE(now[(seedX + 8) % 9 * 9 + 4]) << seedX;
     }
 }

@@ -1,7 +1,8 @@
-#include <memory>
+#include <cstdlib>
 
 #include <QDir>
 #include <QImage>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include "Input/catalogue.h"
 #include "Input/imageinput.h"
 #include "testsupport.h"
+#include "viewrenderer.h"
 
 using namespace Automata::FilmDeposition;
 
@@ -22,16 +24,6 @@ const int film2DEntry = 7;
 const int film3DEntry = 8;
 const int cvdEntry = 15;
 const int isotropicGaEntry = 16;
-
-template <typename M>
-std::unique_ptr<M> build(int entry)
-{
-    Automata::Automaton* built = Input::AutomatonFactory(entry, nullptr);
-    M* model = dynamic_cast<M*>(built);
-    if (!model)
-        delete built;
-    return std::unique_ptr<M>(model);
-}
 
 // 2 x 3, white but for red in the top-left pixel and a slightly different
 // red that must not count.
@@ -55,21 +47,14 @@ TEST(FilmLoaders, EachAsksForOneImageWithoutOptionDialogAndMapsRedPixelsInPlainO
     for (int entry : {film2DEntry, film3DEntry, cvdEntry, isotropicGaEntry}) {
         SCOPED_TRACE(entry);
         TestSupport::ScriptedScope scope;
-        scope->queueOpenFile(QString());
-        EXPECT_EQ(nullptr, Input::AutomatonFactory(entry, nullptr));
-        ASSERT_EQ(1, scope->messages().size());
-        EXPECT_EQ(QMessageBox::Warning, scope->messages()[0].icon);
-        EXPECT_EQ(QStringLiteral("Could not open input file!"), scope->messages()[0].text);
-        EXPECT_TRUE(scope->openForms().isEmpty());
-
         scope->queueOpenFile(path);
-        std::unique_ptr<Automata::Automaton> model(Input::AutomatonFactory(entry, nullptr));
+        const auto model = TestSupport::buildEntry(entry);
         scope->closeForms();
         ASSERT_NE(nullptr, model);
-        EXPECT_EQ(2, scope->fileDialogCaptions().count(QStringLiteral("Open Image")));
+        EXPECT_EQ(QStringList{QStringLiteral("Open Image")}, scope->fileDialogCaptions());
         // The CVD loader starts in the current folder, the others in the examples.
         EXPECT_EQ(entry == cvdEntry ? QDir::currentPath() : Input::ImageInput::examplesFolder(),
-                  scope->fileDialogFolders().value(1));
+                  scope->fileDialogFolders().value(0));
         EXPECT_TRUE(scope->dialogTitles().isEmpty()) << "no option dialog";
         if (entry == film3DEntry)
             continue; // a height map, below
@@ -106,7 +91,7 @@ TEST(FilmLoaders, HeightMapVolumeAndItsGenerateSurfaceForm)
 
     TestSupport::ScriptedScope scope;
     scope->queueOpenFile(dir.filePath(QStringLiteral("map.png")));
-    const auto model = build<SimpleFilmDeposition3D>(film3DEntry);
+    const auto model = TestSupport::buildEntry<SimpleFilmDeposition3D>(film3DEntry);
     ASSERT_TRUE(model);
     EXPECT_EQ(3, model->getWidth());
     EXPECT_EQ(2, model->getHeight());
@@ -143,7 +128,7 @@ TEST(FilmLoaders, HeightMapVolumeAndItsGenerateSurfaceForm)
 
     // A map of zeros: depth 2, all empty, nothing grows, no surfaces.
     scope->queueOpenFile(dir.filePath(QStringLiteral("flat.png")));
-    const auto empty = build<SimpleFilmDeposition3D>(film3DEntry);
+    const auto empty = TestSupport::buildEntry<SimpleFilmDeposition3D>(film3DEntry);
     ASSERT_TRUE(empty);
     EXPECT_EQ(2, empty->getDepth());
     empty->step();
@@ -171,4 +156,37 @@ TEST(FilmLoaders, HeightMapAskingForAnAbsurdVolumeIsRefusedWithAMessage)
                              "268435456 can be built."),
               scope->messages()[0].text);
     EXPECT_TRUE(scope->openForms().isEmpty());
+}
+
+// The example presses "Generate Surface" after its last step: the view shows
+// lit surfaces on white until the next step, then points on black, film in
+// its material colour (0.7, 0.7, 0) whichever way the driver rounds 0.7.
+TEST(FilmLoaders, ThreeDimensionalExampleShowsLitSurfacesUntilTheNextStepThenPoints)
+{
+    const auto model = TestSupport::buildExample<SimpleFilmDeposition3D>(film3DEntry);
+    ASSERT_TRUE(model);
+    for (int k = 0; k < TestSupport::exampleRecipe(film3DEntry).steps; ++k)
+        model->step();
+    model->regenerateSurfaces();
+    ViewCamera camera;
+    camera.setAngles(60, 0, 30);
+    QString error;
+    const QImage lit = ViewRenderer::renderOffscreen(model->getPainter(), camera, 200, 160, &error);
+    if (lit.isNull())
+        GTEST_SKIP() << error.toStdString();
+    model->step();
+    const QImage points = ViewRenderer::renderOffscreen(model->getPainter(), camera, 200, 160);
+    EXPECT_EQ(qRgb(255, 255, 255), lit.pixel(0, 0) | 0xFF000000);
+    EXPECT_EQ(qRgb(0, 0, 0), points.pixel(0, 0) | 0xFF000000);
+    QSet<QRgb> tones; // shading gives the surfaces more than two tones
+    int film = 0;
+    for (int y = 0; y < lit.height(); ++y)
+        for (int x = 0; x < lit.width(); ++x) {
+            if ((lit.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                tones.insert(lit.pixel(x, y));
+            const QRgb p = points.pixel(x, y);
+            film += qRed(p) == qGreen(p) && std::abs(qRed(p) - 178) <= 1 && qBlue(p) == 0;
+        }
+    EXPECT_GT(tones.size(), 2);
+    EXPECT_GT(film, 0);
 }

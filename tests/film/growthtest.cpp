@@ -2,7 +2,6 @@
 
 #include <QLoggingCategory>
 #include <QStringList>
-#include <QThreadPool>
 
 #include <gtest/gtest.h>
 
@@ -120,34 +119,4 @@ TEST(SimpleFilmDeposition3D, SeedColumnGrowsIntoTwoDeepBlockClippedAtFaces)
             expectSquare(model, 2, seed.first, seed.second, k);
         }
     }
-}
-
-TEST(SimpleFilmDeposition, GrowthDoesNotDependOnWorkerCount)
-{
-    std::vector<int> heights(9 * 8);
-    for (std::size_t i = 0; i < heights.size(); ++i)
-        heights[i] = static_cast<int>((i * 7) % 5);
-    const std::vector<FilmCell> volume = FilmTest::heightVolume(9, 8, 10, heights);
-    std::vector<FilmCell> plane = FilmTest::emptyLattice(9, 8);
-    for (std::size_t i = 0; i < plane.size(); i += 11)
-        plane[i].type = Substrate;
-
-    QThreadPool* pool = QThreadPool::globalInstance();
-    const int saved = pool->maxThreadCount();
-    std::vector<FilmDepositionCell> results[2];
-    for (int run = 0; run < 2; ++run) {
-        pool->setMaxThreadCount(run == 0 ? 1 : 4);
-        SimpleFilmDeposition3D solid(9, 8, 10, volume.data());
-        SimpleFilmDeposition2D flat(9, 8, plane.data());
-        for (int k = 0; k < 2; ++k) {
-            solid.step();
-            flat.step();
-        }
-        for (std::size_t i = 0; i < volume.size(); ++i)
-            results[run].push_back(solid.getCells()[i].type);
-        for (std::size_t i = 0; i < plane.size(); ++i)
-            results[run].push_back(flat.getCells()[i].type);
-    }
-    pool->setMaxThreadCount(saved);
-    EXPECT_EQ(results[0], results[1]);
 }

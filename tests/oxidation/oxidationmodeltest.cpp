@@ -230,18 +230,6 @@ TEST(OxidationRule, StepIsSynchronousAndCarriesOverTheStamp)
     }
 }
 
-TEST(OxidationRule, OwnColours)
-{
-    auto model = build(CrossSection({"O"}));
-    const std::pair<FilmDepositionCell, std::vector<float>> table[] = {
-        {Film, {1.0f, 0.0f, 0.0f}}, {Silicon, {0.75f, 0.75f, 0.75f}}, {Oxide, {0.25f, 0.25f, 0.5f}},
-        {Empty, {1.0f, 1.0f, 1.0f}}, {Substrate, {1.0f, 1.0f, 1.0f}}};
-    for (const auto& row : table) {
-        const float* c = model->getColor(FilmCell(row.first, 1.0f));
-        EXPECT_EQ(std::vector<float>(c, c + 3), row.second) << row.first;
-    }
-}
-
 TEST(DealGroveOxidation, FirstStepRunsAtTheDialogRateLaterStepsFollowTheLaw)
 {
     const LawParameters p;
