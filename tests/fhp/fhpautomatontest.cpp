@@ -1,38 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "Automata/FhpAutomata/accelerationfhp.h"
-#include "Automata/FhpAutomata/fhpdeposition.h"
 #include "fhptestlattice.h"
 
 using namespace FhpTest;
-using Automata::FhpAutomata::AccelerationFhp;
-using Automata::FhpAutomata::FhpDeposition;
 
-TEST(FhpAutomaton, ColoursAndExportShowFlagsFirstThenParticles)
+TEST(FhpAutomaton, ExportShowsSolidsAndSourcesElseTheEastAndWestMovers)
 {
-    Lattice l(1, 1);
-    FhpAutomaton a(1, 1, l.data());
-    // Greys for 0, 3 and 6 particles, then each flag added outranks the ones before it.
-    struct Shown { unsigned particles; void (FhpCell::*set)(bool); float r, g, b; };
-    const Shown shown[] = {{0u, nullptr, 1.0f, 1.0f, 1.0f},
-                           {E | W | NE, nullptr, 0.5f, 0.5f, 0.5f},
-                           {ALL, nullptr, 0.0f, 0.0f, 0.0f},
-                           {ALL, &FhpCell::setSource, 1.0f, 1.0f, 0.0f},
-                           {ALL, &FhpCell::setObstacle, 1.0f, 0.0f, 0.0f},
-                           {ALL, &FhpCell::setDeposit, 0.5f, 0.5f, 0.0f},
-                           {ALL, &FhpCell::setSubstrate, 0.0f, 0.5f, 0.0f}};
-    FhpCell cell;
-    for (const Shown& s : shown) {
-        cell.setParticles(s.particles);
-        if (s.set)
-            (cell.*s.set)(true);
-        const float* c = a.getColor(cell);
-        EXPECT_TRUE(c[0] == s.r && c[1] == s.g && c[2] == s.b) << c[0] << " " << c[1] << " " << c[2];
-    }
-
-    // The exported image: obstacles red, sources magenta, otherwise 255 less
-    // 42 per eastward and 43 per westward mover.
-    l = Lattice(8, 1);
+    // Obstacles red, sources magenta, otherwise 255 less 42 per eastward and
+    // 43 per westward mover.
+    Lattice l(8, 1);
     l.particles(0, 0, E).particles(1, 0, W).particles(2, 0, ALL).particles(3, 0, E | NE | SE);
     l.particles(4, 0, W | NW | SW).obstacle(5, 0).particles(5, 0, ALL).source(6, 0, 0.3f).particles(6, 0, ALL);
     const int expected[8][3] = {{213, 213, 213}, {212, 212, 212}, {0, 0, 0},     {129, 129, 129},
@@ -184,38 +160,4 @@ TEST(FhpAutomaton, ParticleNumberIsConservedInOpenFluid)
         a.step();
         ASSERT_EQ(particleTotal(a), before) << "after step " << step + 1;
     }
-}
-
-namespace {
-
-template <typename Model, typename... Extra>
-std::vector<FhpCell> runWithThreads(int threads, const Lattice& l, Extra... extra)
-{
-    PoolSize pool(threads);
-    Model a(l.width, l.height, l.data(), extra...);
-    for (int i = 0; i < 25; ++i)
-        a.step();
-    return cellsOf(a);
-}
-
-} // namespace
-
-TEST(FhpAutomaton, OneThreadAndSixteenGiveTheSameResult)
-{
-    // Random gas with sources, walls, a disc and a substrate line.
-    Lattice l = randomGas(97, 41, 99);
-    for (int x = 0; x < l.width; ++x) {
-        for (int y = 0; y < l.height; ++y) {
-            if (x < 2)
-                l.source(x, y, 0.4f);
-            else if (y == 0 || y == l.height - 1 || (x - 50) * (x - 50) + (y - 20) * (y - 20) < 25)
-                l.obstacle(x, y);
-            else if (x > 70 && y == 20)
-                l.substrate(x, y);
-        }
-    }
-    EXPECT_EQ(runWithThreads<FhpAutomaton>(1, l), runWithThreads<FhpAutomaton>(16, l));
-    EXPECT_EQ(runWithThreads<FhpAutomaton>(3, l), runWithThreads<FhpAutomaton>(16, l));
-    EXPECT_EQ(runWithThreads<AccelerationFhp>(1, l, 10, 0.5f), runWithThreads<AccelerationFhp>(16, l, 10, 0.5f));
-    EXPECT_EQ(runWithThreads<FhpDeposition>(1, l), runWithThreads<FhpDeposition>(16, l));
 }

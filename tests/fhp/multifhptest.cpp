@@ -91,26 +91,12 @@ TEST(MultiFhpAutomaton, CornersHoldTheBlockMeanOverTheFilledRingSlots)
     }
 }
 
-TEST(MultiFhpAutomaton, BandsAndThreadCountDoNotChangeTheAveragesAndMembersDiffer)
+TEST(MultiFhpAutomaton, MembersPartFromTheFirstStepAndBlocksLieInOneBand)
 {
     const Lattice l = flowLattice(45, 30);
-    auto run = [&](int threads) {
-        PoolSize pool(threads);
-        MultiFhpAutomaton m(45, 30, l.data(), 3, 7, 6, 0.5f, 3);
-        m.step();
-        // Members started from one image part from the first step on.
-        EXPECT_NE(cellsOf(*m.getMember(0)), cellsOf(*m.getMember(1)));
-        for (int i = 1; i < 6; ++i)
-            m.step();
-        std::vector<float> v;
-        for (int x = 0; x < 45; ++x)
-            for (int y = 0; y < 30; ++y)
-                v.push_back(m.getVelocityX(x, y) + 3.0f * m.getVelocityY(x, y));
-        return v;
-    };
-    const std::vector<float> one = run(1);
-    EXPECT_EQ(one, run(4));
-    EXPECT_EQ(one, run(16));
+    MultiFhpAutomaton m(45, 30, l.data(), 3, 7, 6, 0.5f, 3);
+    m.step();
+    EXPECT_NE(cellsOf(*m.getMember(0)), cellsOf(*m.getMember(1)));
     // Each block corner is written by one averaging task only.
     for (int width : {30, 31, 100})
         for (int block : {1, 7, 10, 40})
