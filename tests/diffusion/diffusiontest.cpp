@@ -11,7 +11,6 @@
 #include "Automata/SimpleDiffusionAutomata/simplediffusionautomaton.h"
 #include "Automata/painter.h"
 #include "Automata/random.h"
-#include "Input/catalogue.h"
 #include "testsupport.h"
 #include "viewrenderer.h"
 
@@ -38,16 +37,16 @@ int particles(const SimpleDiffusionAutomaton& model)
     return static_cast<int>(count(model.getRightMovers()) + count(model.getLeftMovers()));
 }
 
-// The picture Save writes, or the one Save All writes for the next step.
-QImage saved(Automata::Automaton& model, bool nextStep = false)
+// The picture Save All writes for the next step.
+QImage nextFrame(Automata::Automaton& model)
 {
     QTemporaryDir folder;
     TestSupport::ScriptedScope script;
     script->queueSaveFile(folder.filePath(QStringLiteral("row.png")));
-    model.setSaveAll(nextStep, 1);
-    nextStep ? model.step() : model.save();
+    model.setSaveAll(true, 1);
+    model.step();
     model.setSaveAll(false, 1);
-    return QImage(folder.filePath(nextStep ? QStringLiteral("row00000.png") : QStringLiteral("row.png")));
+    return QImage(folder.filePath(QStringLiteral("row00000.png")));
 }
 
 } // namespace
@@ -113,7 +112,7 @@ TEST(Diffusion, PictureAndDrawingColourSitesByTheirChannels)
     auto model = row({Particle, Particle, NoParticle, NoParticle, Other},
                      {Particle, NoParticle, Particle, NoParticle, NoParticle});
     const std::vector<QRgb> expected{0xFFFF00u, 0xFF0000u, 0x00FF00u, 0xFFFFFFu, 0xFFFFFFu};
-    const QImage image = saved(*model);
+    const QImage image = TestSupport::savedPicture(*model);
     ASSERT_EQ(image.size(), QSize(5, 1));
     for (int x = 0; x < 5; ++x)
         EXPECT_EQ(image.pixel(x, 0) & 0xFFFFFF, expected[x]) << x;
@@ -154,7 +153,7 @@ TEST(DiffusionAnalyzer, TheAverageIsTheFractionOfSamplesOccupiedShownInGrey)
     // After one step the particle at site 1 has moved to site 0 or 2, so
     // site 1 was occupied in one of two samples.
     auto analyzer = row<SimpleDiffusionAnalyzer>({NoParticle, Particle, NoParticle, NoParticle});
-    const QImage frame = saved(*analyzer, true);
+    const QImage frame = nextFrame(*analyzer);
     const double* average = analyzer->getOccupancyAverage();
     EXPECT_DOUBLE_EQ(average[1], 0.5);
     EXPECT_DOUBLE_EQ(average[0] + average[2], 0.5);
@@ -164,7 +163,7 @@ TEST(DiffusionAnalyzer, TheAverageIsTheFractionOfSamplesOccupiedShownInGrey)
     ASSERT_EQ(frame.size(), QSize(4, 1));
     EXPECT_EQ(qRed(frame.pixel(1, 0)), 255);
     EXPECT_EQ(qRed(frame.pixel(3, 0)), 0);
-    const QImage now = saved(*analyzer);
+    const QImage now = TestSupport::savedPicture(*analyzer);
     EXPECT_NEAR(qRed(now.pixel(1, 0)), 127, 8);
     EXPECT_EQ(qRed(now.pixel(3, 0)), 0);
     // On screen: grey levels on a dark blue (0, 0.1, 0.2) background, within
@@ -196,21 +195,15 @@ TEST(DiffusionEntries, TheFirstPixelRowSeedsTheRightMoversAndTheExamplesRun)
     image.setPixel(3, 0, qRgb(0, 0, 1));
     image.setPixel(2, 1, qRgb(0, 0, 0)); // below the first row: ignored
     ASSERT_TRUE(image.save(folder.filePath(QStringLiteral("row.png"))));
-    auto build = [](int index, const QString& file) {
-        TestSupport::ScriptedScope script;
-        script->queueOpenFile(file);
-        return std::unique_ptr<SimpleDiffusionAutomaton>(
-            dynamic_cast<SimpleDiffusionAutomaton*>(Input::AutomatonFactory(index, nullptr)));
-    };
     for (int index : {2, 3}) {
-        auto model = build(index, folder.filePath(QStringLiteral("row.png")));
+        auto model = TestSupport::buildEntry<SimpleDiffusionAutomaton>(index, folder.filePath(QStringLiteral("row.png")));
         ASSERT_TRUE(model);
         EXPECT_EQ(dynamic_cast<SimpleDiffusionAnalyzer*>(model.get()) != nullptr, index == 3);
         ASSERT_EQ(model->getSize(), 4u);
         EXPECT_EQ(channel(model->getRightMovers(), 4), (std::vector<Particles>{NoParticle, Particle, NoParticle, Other}));
         EXPECT_EQ(channel(model->getLeftMovers(), 4), std::vector<Particles>(4, NoParticle));
         // The example spreads and loses particles at the ends.
-        model = build(index, TestSupport::examplePath(QStringLiteral("1d-diffusion/row.png")));
+        model = TestSupport::buildExample<SimpleDiffusionAutomaton>(index);
         ASSERT_TRUE(model);
         const int initial = particles(*model);
         EXPECT_GT(initial, 10);

@@ -138,13 +138,7 @@ TEST(Annealing, CellsAreColouredByCurrentAndInitialValueInEveryPassAndSavedInBla
         EXPECT_EQ(colour(*model, 2, 2), became);
         EXPECT_EQ(colour(*model, 6, 6), (std::vector<float>{1.0f, 1.0f, 1.0f}));
     }
-    QTemporaryDir folder;
-    {
-        TestSupport::ScriptedScope script;
-        script->queueSaveFile(folder.filePath(QStringLiteral("a.png")));
-        model->save();
-    }
-    const QImage image(folder.filePath(QStringLiteral("a.png")));
+    const QImage image = TestSupport::savedPicture(*model);
     ASSERT_EQ(image.size(), QSize(8, 8));
     EXPECT_EQ(image.pixel(2, 2) & 0xFFFFFF, 0x000000u);
     EXPECT_EQ(image.pixel(1, 1) & 0xFFFFFF, 0xFFFFFFu);
@@ -169,10 +163,7 @@ TEST(AnnealingEntry, OnlyBlackIsTrueAndTheExampleCoarsens)
     EXPECT_TRUE(AnnealingRuleMooreNeighborhood::convertColor(0, 0, 0));
     EXPECT_FALSE(AnnealingRuleMooreNeighborhood::convertColor(0, 0, 1));
     EXPECT_FALSE(AnnealingRuleMooreNeighborhood::convertColor(255, 255, 255));
-    TestSupport::ScriptedScope script;
-    script->queueOpenFile(TestSupport::examplePath(QStringLiteral("annealing-rule/noise.png")));
-    std::unique_ptr<Automata::Automaton> built(Input::AutomatonFactory(29, nullptr));
-    auto* model = dynamic_cast<AnnealingRuleMooreNeighborhood*>(built.get());
+    const auto model = TestSupport::buildExample<AnnealingRuleMooreNeighborhood>(29);
     ASSERT_TRUE(model);
     // Boundary length: neighbouring pairs of unequal cells, which coarsening shortens.
     const int w = model->getWidth(), h = model->getHeight();
@@ -275,9 +266,7 @@ TEST(InterpolationPainter, FiveUnitsPerSiteAndPerValueUpToTheLargestValueDrawn)
 TEST(InterpolationDialog, OneFreeZeroRowAtFirstAndTheTableFollowsTheCount)
 {
     Dialog d;
-    EXPECT_EQ(d.dialog.windowTitle(), QStringLiteral("1D Interpolation Input"));
-    ASSERT_TRUE(d.spin && d.table && d.dialog.findChild<QPushButton*>(QStringLiteral("btnLoad")));
-    EXPECT_EQ(QString("%1 %2 %3").arg(d.spin->minimum()).arg(d.spin->maximum()).arg(d.spin->value()), "1 9999 1");
+    ASSERT_TRUE(d.spin && d.table);
     EXPECT_EQ(d.table->horizontalHeaderItem(0)->text() + "|" + d.table->horizontalHeaderItem(1)->text(), "Fixed Value|Value");
     EXPECT_TRUE(qobject_cast<Ui::DoubleDelegate*>(d.table->itemDelegate()));
     EXPECT_EQ(d.table->rowCount(), 1);
@@ -347,15 +336,9 @@ TEST(InterpolationCsv, ErrorsStopReadingWithTheirTexts)
 TEST(InterpolationEntries, BothBuildFromTheExampleCsvAndSettleOrBuildNothingOnCancel)
 {
     for (int index : {30, 31}) {
-        const QString slug = index == 30 ? QStringLiteral("linear") : QStringLiteral("cubic");
-        TestSupport::ScriptedScope script;
-        script->addSetting(QStringLiteral("btnLoad"), QStringLiteral("click"));
-        script->queueOpenFile(TestSupport::examplePath(slug + QStringLiteral("-interpolation-rule-1d/values.csv")));
-        std::unique_ptr<Automata::Automaton> built(Input::AutomatonFactory(index, nullptr));
-        auto* model = dynamic_cast<SingleDimensionLinearInterpolation*>(built.get());
+        const auto model = TestSupport::buildExample<SingleDimensionLinearInterpolation>(index);
         ASSERT_TRUE(model);
-        EXPECT_EQ(dynamic_cast<SingleDimensionNonlinearInterpolation*>(model) != nullptr, index == 31);
-        EXPECT_EQ(script->dialogTitles(), QStringList{QStringLiteral("1D Interpolation Input")});
+        EXPECT_EQ(dynamic_cast<SingleDimensionNonlinearInterpolation*>(model.get()) != nullptr, index == 31);
         ASSERT_EQ(model->getValues().size(), 60u);
         EXPECT_EQ(std::count(model->getFixed().begin(), model->getFixed().end(), true), 5);
         for (int k = 0; k < 20000; ++k)

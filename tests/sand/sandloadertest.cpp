@@ -4,14 +4,12 @@
 #include <cstdlib>
 #include <memory>
 
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include "Automata/ProbabilisticSandAutomata/probabilisticesandautomaton.h"
 #include "Automata/SandAutomata/sandautomaton.h"
 #include "Automata/painter.h"
-#include "Input/catalogue.h"
 #include "Input/sandautomatonloader.h"
 #include "testsupport.h"
 #include "viewrenderer.h"
@@ -24,13 +22,6 @@ namespace {
 std::vector<SandAutomatonParticles> cellsOf(SandAutomaton& sand)
 {
     return std::vector<SandAutomatonParticles>(sand.getCells(), sand.getCells() + sand.getSiteCount());
-}
-
-std::unique_ptr<SandAutomaton> loadEntry(int index, const QString& file)
-{
-    TestSupport::ScriptedScope script;
-    script->queueOpenFile(file);
-    return std::unique_ptr<SandAutomaton>(dynamic_cast<SandAutomaton*>(Input::AutomatonFactory(index, nullptr)));
 }
 
 } // namespace
@@ -51,7 +42,7 @@ TEST(SandLoader, BlackIsSandWhiteIsEmptyAnyOtherColourAtAnyAlphaIsWall)
     image.setPixel(1, 2, qRgb(0, 0, 255));
     ASSERT_TRUE(image.save(folder.filePath(QStringLiteral("tiny.png"))));
     for (int index : {0, 1}) {
-        auto sand = loadEntry(index, folder.filePath(QStringLiteral("tiny.png")));
+        auto sand = TestSupport::buildEntry<SandAutomaton>(index, folder.filePath(QStringLiteral("tiny.png")));
         ASSERT_TRUE(sand);
         EXPECT_EQ(dynamic_cast<ProbabilisticeSandAutomaton*>(sand.get()) != nullptr, index == 1);
         EXPECT_EQ(cellsOf(*sand), (std::vector<SandAutomatonParticles>{Sand, Empty, Empty, Empty, Empty, Wall}));
@@ -61,37 +52,22 @@ TEST(SandLoader, BlackIsSandWhiteIsEmptyAnyOtherColourAtAnyAlphaIsWall)
 TEST(SandEndToEnd, ExamplesPileUpWithoutGainingGrainsAndSavedPicturesLoadBack)
 {
     QTemporaryDir folder;
-    auto file = [&](const QString& name) { return folder.filePath(name); };
-    for (const QString& example : {QStringLiteral("sand-automaton/pile.png"),
-                                   QStringLiteral("probabilistic-sand-automaton/hopper.png")}) {
-        const int index = example.startsWith(QLatin1Char('p'));
-        auto sand = loadEntry(index, TestSupport::examplePath(example));
+    const QString file = folder.filePath(QStringLiteral("now.png"));
+    for (const int index : {0, 1}) {
+        auto sand = TestSupport::buildExample<SandAutomaton>(index);
         ASSERT_TRUE(sand);
         const std::vector<SandAutomatonParticles> before = cellsOf(*sand);
         const auto initial = std::count(before.begin(), before.end(), Sand);
         EXPECT_GT(initial, 100);
-        {
-            // Save All writes every step whatever the interval.
-            TestSupport::ScriptedScope script;
-            script->queueSaveFile(file(QStringLiteral("run.png")));
-            for (int k = 0; k < 150; ++k) {
-                sand->setSaveAll(k >= 147, 5);
-                sand->step();
-            }
-            sand->setSaveAll(false, 5);
-            script->queueSaveFile(file(QStringLiteral("now.png")));
-            sand->save();
-        }
+        for (int k = 0; k < 150; ++k)
+            sand->step();
         const std::vector<SandAutomatonParticles> after = cellsOf(*sand);
         EXPECT_NE(after, before);
         // The example keeps its grains inside walls: nearly all of them remain.
         EXPECT_LE(std::count(after.begin(), after.end(), Sand), initial);
         EXPECT_GT(std::count(after.begin(), after.end(), Sand), initial * 9 / 10);
-        EXPECT_EQ(QImage(file(QStringLiteral("now.png"))).size(), QSize(sand->getWidth(), sand->getHeight()));
-        EXPECT_EQ(cellsOf(*loadEntry(index, file(QStringLiteral("now.png")))), after);
-        EXPECT_EQ(cellsOf(*loadEntry(index, file(QStringLiteral("run00002.png")))), after);
-        sand->step();
-        EXPECT_FALSE(QFile::exists(file(QStringLiteral("run00003.png"))));
+        ASSERT_TRUE(TestSupport::savedPicture(*sand).save(file));
+        EXPECT_EQ(cellsOf(*TestSupport::buildEntry<SandAutomaton>(index, file)), after);
     }
 }
 
