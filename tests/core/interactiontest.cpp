@@ -85,16 +85,12 @@ TEST(ScriptedInteraction, AppliesSettingsThenAcceptsThroughTheDialog)
     EXPECT_TRUE(script->settingErrors().isEmpty());
 }
 
-TEST(ScriptedInteraction, DialogThatRefusesToCloseCountsAsRejected)
+// A dialog that refuses to close counts as rejected.
+TEST(ScriptedInteraction, RejectsWhenToldOnceOrWhenTheDialogRefusesToClose)
 {
     TestSupport::ScriptedScope script;
-    OptionDialog dialog;
-    EXPECT_EQ(Interaction::interaction().exec(&dialog), QDialog::Rejected);
-}
-
-TEST(ScriptedInteraction, RejectsWhenToldAndOnlyOnce)
-{
-    TestSupport::ScriptedScope script;
+    OptionDialog refusing;
+    EXPECT_EQ(Interaction::interaction().exec(&refusing), QDialog::Rejected);
     script->addSetting(QStringLiteral("chkAgree"), QStringLiteral("true"));
     script->rejectNextDialog();
     OptionDialog first;

@@ -151,21 +151,3 @@ TEST(MultiFhpAutomatonLoader, BuildsTheEnsembleFromTheDialogsValues)
     ASSERT_NE(member, nullptr);
     EXPECT_TRUE(member->getStripWidth() == 7 && member->getSwitchProbability() == 0.5f);
 }
-
-TEST(FhpCatalogue, ExamplesRun)
-{
-    const auto gas = TestSupport::buildExample<FhpAutomaton>(4);
-    const auto grower = TestSupport::buildExample<FhpDeposition>(5);
-    const auto ensemble = TestSupport::buildExample<MultiFhpAutomaton>(18);
-    ASSERT_TRUE(gas && grower && ensemble);
-    for (int i = 0; i < 60; ++i) {
-        gas->step();
-        grower->step();
-    }
-    ensemble->step();
-    EXPECT_EQ(gas->getStepCount(), 60);
-    EXPECT_GT(particleTotal(*gas), 0);
-    EXPECT_GT(depositCount(*grower), 0);
-    EXPECT_EQ(ensemble->getMemberCount(), 4);
-    EXPECT_EQ(ensemble->getFilledSlots(), 2);
-}
