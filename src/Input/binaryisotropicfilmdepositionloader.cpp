@@ -7,14 +7,12 @@ namespace Input {
 BinaryIsotropicFilmDepositionLoader::BinaryIsotropicFilmDepositionLoader(QWidget* parent)
     : ImageLoader(parent)
 {
-    readImage([](QRgb pixel) { return ImageInput::isRgb(pixel, 255, 0, 0); });
+    readImage([](QRgb pixel) { return Persistence::ImageGrids::isRgb(pixel, 255, 0, 0); });
 }
 
 Automata::Automaton* BinaryIsotropicFilmDepositionLoader::load()
 {
-    if (!cells)
-        return nullptr;
-    return new Automata::FilmDeposition::BinaryIsotropicFilmDeposition(width, height, cells);
+    return build<Automata::FilmDeposition::BinaryIsotropicFilmDeposition>();
 }
 
 } // namespace Input

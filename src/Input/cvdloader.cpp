@@ -6,21 +6,18 @@
 
 namespace Input {
 
+using namespace Automata::FilmDeposition;
+
 CvdLoader::CvdLoader(QWidget* parent) : ImageLoader(parent)
 {
     readImage(
-        [](QRgb pixel) {
-            return ImageInput::isRgb(pixel, 255, 0, 0) ? Automata::FilmDeposition::Film
-                                                       : Automata::FilmDeposition::Empty;
-        },
+        [](QRgb pixel) { return Persistence::ImageGrids::isRgb(pixel, 255, 0, 0) ? Film : Empty; },
         QDir::currentPath());
 }
 
 Automata::Automaton* CvdLoader::load()
 {
-    if (!cells)
-        return nullptr;
-    return new Automata::FilmDeposition::ChemicalVaporDeposition(width, height, cells);
+    return build<ChemicalVaporDeposition>();
 }
 
 } // namespace Input

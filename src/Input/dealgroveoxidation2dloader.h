@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Automata/FilmDeposition/dealgroveoxidation2d.h"
 #include "Automata/FilmDeposition/filmcell.h"
-#include "Ui/oxidationfields.h"
 #include "imageloader.h"
 
 namespace Input {
@@ -14,13 +14,7 @@ public:
     Automata::Automaton* load() override;
 
 private:
-    Ui::OxidationParameters options;
-    float temperature = 0.0f;
-    float initialTime = 0.0f;
-    float linearActivationEnergy = 0.0f;
-    float linearPrefactor = 0.0f;
-    float parabolicActivationEnergy = 0.0f;
-    float parabolicPrefactor = 0.0f;
+    Automata::FilmDeposition::DealGroveOxidation2D::Parameters parameters;
 };
 
 } // namespace Input

@@ -4,6 +4,7 @@
 
 namespace Input {
 
+using Persistence::ImageGrids;
 using Automata::FhpAutomata::FhpCell;
 
 namespace {
@@ -12,7 +13,7 @@ namespace {
 // picture saved in 16-bit colour, so a saved state keeps its substrate.
 bool isSubstrateColor(QRgb pixel)
 {
-    return ImageInput::isRgb(pixel, 0, 128, 0) || ImageInput::isRgb(pixel, 0, 130, 0);
+    return ImageGrids::isRgb(pixel, 0, 128, 0) || ImageGrids::isRgb(pixel, 0, 130, 0);
 }
 
 } // namespace
@@ -25,11 +26,11 @@ FhpDepositionLoader::FhpDepositionLoader(QWidget* parent) : ImageLoader<FhpCell>
 FhpCell FhpDepositionLoader::convertColor(QRgb pixel)
 {
     FhpCell cell;
-    if (ImageInput::isRgb(pixel, 0, 0, 0))
+    if (ImageGrids::isRgb(pixel, 0, 0, 0))
         cell.setParticles(FhpCell::ChannelBits);
-    else if (ImageInput::isRgb(pixel, 255, 0, 0))
+    else if (ImageGrids::isRgb(pixel, 255, 0, 0))
         cell.setObstacle(true);
-    else if (ImageInput::isRgb(pixel, 255, 0, 255))
+    else if (ImageGrids::isRgb(pixel, 255, 0, 255))
         cell.setSource(true);
     else if (isSubstrateColor(pixel))
         cell.setSubstrate(true);
@@ -38,9 +39,7 @@ FhpCell FhpDepositionLoader::convertColor(QRgb pixel)
 
 Automata::Automaton* FhpDepositionLoader::load()
 {
-    if (!cells)
-        return nullptr;
-    return new Automata::FhpAutomata::FhpDeposition(width, height, cells);
+    return build<Automata::FhpAutomata::FhpDeposition>();
 }
 
 } // namespace Input

@@ -4,6 +4,7 @@
 
 namespace Input {
 
+using Persistence::ImageGrids;
 using Automata::FhpAutomata::FhpCell;
 
 FhpLoader::FhpLoader(QWidget* parent) : ImageLoader<FhpCell>(parent)
@@ -14,9 +15,9 @@ FhpLoader::FhpLoader(QWidget* parent) : ImageLoader<FhpCell>(parent)
 FhpCell FhpLoader::convertColor(QRgb pixel)
 {
     FhpCell cell;
-    if (ImageInput::isRgb(pixel, 0, 0, 0)) {
+    if (ImageGrids::isRgb(pixel, 0, 0, 0)) {
         cell.setParticles(FhpCell::ChannelBits);
-    } else if (ImageInput::isRgb(pixel, 255, 0, 0)) {
+    } else if (ImageGrids::isRgb(pixel, 255, 0, 0)) {
         cell.setObstacle(true);
     } else if (qRed(pixel) == qBlue(pixel) && qGreen(pixel) == 0) {
         cell.setSource(true);
@@ -27,9 +28,7 @@ FhpCell FhpLoader::convertColor(QRgb pixel)
 
 Automata::Automaton* FhpLoader::load()
 {
-    if (!cells)
-        return nullptr;
-    return new Automata::FhpAutomata::FhpAutomaton(width, height, cells);
+    return build<Automata::FhpAutomata::FhpAutomaton>();
 }
 
 } // namespace Input

@@ -1,43 +1,60 @@
 #pragma once
 
+#include <utility>
+
 #include <QDialog>
 #include <QWidget>
 
-#include "imageinput.h"
+#include "Automata/sizecheck.h"
 #include "Interaction/interaction.h"
+#include "Persistence/grid.h"
+#include "Persistence/imagefiles.h"
+#include "Persistence/imagegrids.h"
+#include "imagerequest.h"
 #include "loader.h"
 
 namespace Input {
 
 // The frame of the plain image loaders: the family loader asks for its image
 // with readImage(colour table) in its constructor, then builds in load() when
-// cells is set. Pixel (x, y) becomes lattice cell (x, y).
+// it holds cells. Pixel (x, y) becomes lattice cell (x, y).
 template <typename T>
 class ImageLoader : public Loader<T> {
-public:
-    ~ImageLoader() override { delete[] cells; }
-    ImageLoader(const ImageLoader&) = delete;
-    ImageLoader& operator=(const ImageLoader&) = delete;
-
 protected:
     explicit ImageLoader(QWidget* parent) : parent(parent) {}
 
     // Asks for an image and converts each pixel with convert(QRgb). When no
     // image can be read (also after a cancelled dialog) the parentless warning
-    // "Could not open input file!" is shown and cells stays null. The dialog
-    // opens in folder, by default the bundled examples.
+    // "Could not open input file!" is shown; when the model it asks for would
+    // not fit in memory, the size warning is. The cells stay empty on either.
+    // The dialog opens in folder, by default the bundled examples.
     template <typename Convert>
-    bool readImage(Convert convert, const QString& folder = ImageInput::examplesFolder())
+    bool readImage(Convert convert,
+                   const QString& folder = Persistence::ImageFiles::examplesFolder())
     {
-        const QImage image = ImageInput::read(ImageInput::askImageName(parent, folder));
-        if (image.isNull()) {
-            Interaction::interaction().warning(nullptr, QString(), QStringLiteral("Could not open input file!"));
+        const QImage image = ImageRequest::askPlain(parent, folder);
+        if (image.isNull() || !this->fits(sizeCheck(image.width(), image.height())))
             return false;
-        }
-        width = image.width();
-        height = image.height();
-        cells = ImageInput::convertPixels<T>(image, false, convert);
+        cells = Persistence::ImageGrids::plain<T>(image, convert);
         return true;
+    }
+
+    // What the model built from a width x height picture holds at once: by
+    // default a lattice's. Loaders whose model keeps more say so here.
+    virtual Automata::SizeCheck sizeCheck(int width, int height) const
+    {
+        return this->latticeCheck(width, height);
+    }
+
+    // A new M built from the size and the cells followed by args, or null
+    // when there are no cells.
+    template <typename M, typename... Args>
+    Automata::Automaton* build(Args&&... args) const
+    {
+        if (cells.isEmpty())
+            return nullptr;
+        return new M(cells.width(), cells.height(), cells.data(),
+                     std::forward<Args>(args)...);
     }
 
     // Runs the model's option dialog. A cancelled dialog releases the cells,
@@ -46,14 +63,12 @@ protected:
     {
         if (Interaction::interaction().exec(&dialog) == QDialog::Accepted)
             return true;
-        delete[] cells;
-        cells = nullptr;
+        cells = Persistence::Grid<T>();
         return false;
     }
 
-    T* cells = nullptr;
-    int width = 0;
-    int height = 0;
+    // The cells converted from the image; empty when there are none.
+    Persistence::Grid<T> cells;
     QWidget* parent;
 };
 

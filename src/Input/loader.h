@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QString>
+
+#include "Automata/sizecheck.h"
+#include "Interaction/interaction.h"
+
 namespace Automata {
 class Automaton;
 }
@@ -15,6 +20,26 @@ public:
     // The new model (owned by the caller), or null when there is no usable
     // input or the user cancelled the option dialog.
     virtual Automata::Automaton* load() = 0;
+
+protected:
+    // What a lattice model of width x height built from the loader's cells
+    // holds at once: the three colour planes of a saved picture, the loader's
+    // cells and the lattice's two buffers. Models that keep more add to it.
+    static Automata::SizeCheck latticeCheck(int width, int height)
+    {
+        return Automata::SizeCheck({width, height}).perSite<unsigned char>(3).perSite<T>(3);
+    }
+
+    // Whether the model the check describes fits in memory; when it does
+    // not, the size warning is shown and nothing may be built.
+    static bool fits(const Automata::SizeCheck& check)
+    {
+        if (check.fits())
+            return true;
+        Interaction::interaction().warning(nullptr, QString(),
+                                           QString::fromStdString(check.warning()));
+        return false;
+    }
 };
 
 } // namespace Input

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QDir>
-#include <QFileInfo>
 #include <QWidget>
 
-#include "imageinput.h"
-#include "Interaction/interaction.h"
+#include "Persistence/grid.h"
+#include "Persistence/imagegrids.h"
+#include "imagerequest.h"
 #include "loader.h"
 
 namespace Input {
@@ -19,18 +19,14 @@ public:
     Loader2D(QWidget* parent, bool askForImage) : parent(parent)
     {
         if (askForImage)
-            readImage(ImageInput::askImageName(parent, rememberedFolder().absolutePath()));
+            readImage(ImageRequest::askRemembering(parent, rememberedFolder()));
     }
-
-    ~Loader2D() override { delete[] cells; }
-    Loader2D(const Loader2D&) = delete;
-    Loader2D& operator=(const Loader2D&) = delete;
 
     Automata::Automaton* load() override
     {
-        if (!cells)
+        if (cells.isEmpty())
             return nullptr;
-        return new A(width, height, cells);
+        return new A(cells.width(), cells.height(), cells.data());
     }
 
     static QDir& rememberedFolder()
@@ -40,31 +36,22 @@ public:
     }
 
 protected:
-    // Reads the named image. A name that does not load gives "Loader error" /
-    // "The image could not be opened!"; an empty name (cancelled) gives nothing.
-    bool readImage(const QString& name)
+    // Converts an image that loaded (a null one was already reported) when a
+    // lattice of its size fits in memory; a loader whose model keeps more
+    // than a lattice checks that before it builds.
+    bool readImage(const QImage& image)
     {
-        if (name.isEmpty())
+        if (image.isNull() || !this->fits(this->latticeCheck(image.width(), image.height())))
             return false;
-        const QImage image = ImageInput::read(name);
-        if (image.isNull()) {
-            Interaction::interaction().warning(parent, QStringLiteral("Loader error"),
-                                  QStringLiteral("The image could not be opened!"));
-            return false;
-        }
-        width = image.width();
-        height = image.height();
-        cells = ImageInput::convertPixels<T>(image, true, [](QRgb pixel) {
+        cells = Persistence::ImageGrids::flipped<T>(image, [](QRgb pixel) {
             return A::convertColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
         });
-        rememberedFolder() = QFileInfo(name).absoluteDir();
         return true;
     }
 
-    T* cells = nullptr;
+    // The cells converted from the image; empty when there are none.
+    Persistence::Grid<T> cells;
     QWidget* parent;
-    int width = 0;
-    int height = 0;
 };
 
 } // namespace Input

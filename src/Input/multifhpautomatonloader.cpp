@@ -1,5 +1,7 @@
 #include "multifhpautomatonloader.h"
 
+#include <algorithm>
+
 #include "../Automata/FhpAutomata/multifhpautomaton.h"
 #include "../Ui/multifhpautomatonoptions.h"
 #include "fhploader.h"
@@ -19,22 +21,27 @@ MultiFhpAutomatonLoader::MultiFhpAutomatonLoader(QWidget* parent) : ImageLoader<
     stripWidth = dialog.stripWidth();
     switchProbability = dialog.switchProbability();
 
-    const QImage image = ImageInput::read(dialog.initialStateFilename());
-    if (image.isNull()) {
-        Interaction::interaction().warning(nullptr, QString(), QStringLiteral("Could not open input file!"));
+    const QImage image = ImageRequest::readPlain(dialog.initialStateFilename());
+    if (image.isNull() || !fits(sizeCheck(image.width(), image.height())))
         return;
-    }
-    width = image.width();
-    height = image.height();
-    cells = ImageInput::convertPixels<FhpCell>(image, false, &FhpLoader::convertColor);
+    cells = Persistence::ImageGrids::plain<FhpCell>(image, &FhpLoader::convertColor);
+}
+
+Automata::SizeCheck MultiFhpAutomatonLoader::sizeCheck(int width, int height) const
+{
+    // Every member is a whole FHP lattice; the ensemble keeps the summed
+    // momentum of the last steps and the averaged velocity, both components.
+    const long long members = std::max(memberCount, 1);
+    Automata::SizeCheck check({width, height});
+    return check.perSite<FhpCell>(1 + 2 * members)
+        .perSite<unsigned char>(3 * members)
+        .perSite<float>(2 * std::max(stepsToAverage, 1) + 2);
 }
 
 Automata::Automaton* MultiFhpAutomatonLoader::load()
 {
-    if (!cells)
-        return nullptr;
-    return new Automata::FhpAutomata::MultiFhpAutomaton(width, height, cells, memberCount, scaleFactor,
-                                                        stripWidth, switchProbability, stepsToAverage);
+    return build<Automata::FhpAutomata::MultiFhpAutomaton>(memberCount, scaleFactor, stripWidth,
+                                                           switchProbability, stepsToAverage);
 }
 
 } // namespace Input

@@ -13,6 +13,9 @@ public:
 
     Automata::Automaton* load() override;
 
+protected:
+    Automata::SizeCheck sizeCheck(int width, int height) const override;
+
 private:
     int scaleFactor = 10;
     int memberCount = 1;

@@ -2,22 +2,21 @@
 
 #include <QDir>
 
-#include "Automata/FilmDeposition/oxidationautomaton2d.h"
 #include "Ui/oxidationoptionsdialog.h"
 
 namespace Input {
 
-using Automata::FilmDeposition::FilmCell;
+using namespace Automata::FilmDeposition;
+using Persistence::ImageGrids;
 
 FilmCell Oxidation2DLoader::cellFromPixel(QRgb pixel)
 {
-    using namespace Automata::FilmDeposition;
     FilmDepositionCell type = Empty;
-    if (ImageInput::isRgb(pixel, 255, 0, 0))
+    if (ImageGrids::isRgb(pixel, 255, 0, 0))
         type = Film;
-    else if (ImageInput::isRgb(pixel, 192, 192, 192))
+    else if (ImageGrids::isRgb(pixel, 192, 192, 192))
         type = Silicon;
-    else if (ImageInput::isRgb(pixel, 0, 0, 255))
+    else if (ImageGrids::isRgb(pixel, 0, 0, 255))
         type = Oxide;
     return FilmCell(type, 1.0f, 0);
 }
@@ -28,18 +27,20 @@ Oxidation2DLoader::Oxidation2DLoader(QWidget* parent) : ImageLoader<FilmCell>(pa
     if (!readImage(&Oxidation2DLoader::cellFromPixel, QDir::currentPath()))
         return;
     Ui::OxidationOptionsDialog dialog(parent);
-    if (!runOptionDialog(dialog))
-        return;
-    options = dialog.parameters();
+    if (runOptionDialog(dialog))
+        parameters = dialog.parameters();
+}
+
+Automata::SizeCheck Oxidation2DLoader::sizeCheck(int width, int height) const
+{
+    // The variable-step model also keeps its front while building the next
+    // one: at most two cell indices per site.
+    return latticeCheck(width, height).perSite<int>(2);
 }
 
 Automata::Automaton* Oxidation2DLoader::load()
 {
-    if (!cells)
-        return nullptr;
-    return new Automata::FilmDeposition::OxidationAutomaton2D(
-        width, height, cells, options.growthRate, options.cellSize, options.stepDuration,
-        options.lateralSpeedup);
+    return build<OxidationAutomaton2D>(parameters);
 }
 
 } // namespace Input

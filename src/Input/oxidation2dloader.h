@@ -3,7 +3,7 @@
 #include <QRgb>
 
 #include "Automata/FilmDeposition/filmcell.h"
-#include "Ui/oxidationfields.h"
+#include "Automata/FilmDeposition/oxidationautomaton2d.h"
 #include "imageloader.h"
 
 namespace Input {
@@ -20,7 +20,9 @@ public:
     static Automata::FilmDeposition::FilmCell cellFromPixel(QRgb pixel);
 
 protected:
-    Ui::OxidationParameters options;
+    Automata::SizeCheck sizeCheck(int width, int height) const override;
+
+    Automata::FilmDeposition::OxidationAutomaton2D::Parameters parameters;
 };
 
 } // namespace Input

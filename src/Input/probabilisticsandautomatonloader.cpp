@@ -4,9 +4,9 @@
 
 namespace Input {
 
-Automata::SandAutomata::SandAutomaton* ProbabilisticSandAutomatonLoader::create()
+Automata::Automaton* ProbabilisticSandAutomatonLoader::load()
 {
-    return new Automata::ProbabilisticSandAutomata::ProbabilisticeSandAutomaton(width, height, cells);
+    return build<Automata::ProbabilisticSandAutomata::ProbabilisticeSandAutomaton>();
 }
 
 } // namespace Input

@@ -9,8 +9,7 @@ class ProbabilisticSandAutomatonLoader : public SandAutomatonLoader {
 public:
     using SandAutomatonLoader::SandAutomatonLoader;
 
-protected:
-    Automata::SandAutomata::SandAutomaton* create() override;
+    Automata::Automaton* load() override;
 };
 
 } // namespace Input

@@ -2,6 +2,7 @@
 
 namespace Input {
 
+using Persistence::ImageGrids;
 using namespace Automata::SandAutomata;
 
 SandAutomatonLoader::SandAutomatonLoader(QWidget* parent) : ImageLoader(parent)
@@ -11,23 +12,16 @@ SandAutomatonLoader::SandAutomatonLoader(QWidget* parent) : ImageLoader(parent)
 
 Automata::Automaton* SandAutomatonLoader::load()
 {
-    if (!cells)
-        return nullptr;
-    return create();
+    return build<SandAutomaton>();
 }
 
 SandAutomatonParticles SandAutomatonLoader::convertColor(QRgb pixel)
 {
-    if (ImageInput::isRgb(pixel, 0, 0, 0))
+    if (ImageGrids::isRgb(pixel, 0, 0, 0))
         return Sand;
-    if (ImageInput::isRgb(pixel, 255, 255, 255))
+    if (ImageGrids::isRgb(pixel, 255, 255, 255))
         return Empty;
     return Wall;
-}
-
-SandAutomaton* SandAutomatonLoader::create()
-{
-    return new SandAutomaton(width, height, cells);
 }
 
 } // namespace Input

@@ -14,9 +14,6 @@ public:
     Automata::Automaton* load() override;
 
     static Automata::SandAutomata::SandAutomatonParticles convertColor(QRgb pixel);
-
-protected:
-    virtual Automata::SandAutomata::SandAutomaton* create();
 };
 
 } // namespace Input

@@ -4,6 +4,7 @@
 
 namespace Input {
 
+using Persistence::ImageGrids;
 using namespace Automata::SimpleDiffusionAutomata;
 
 SimpleDiffusionLoader::SimpleDiffusionLoader(QWidget* parent) : ImageLoader(parent)
@@ -13,21 +14,34 @@ SimpleDiffusionLoader::SimpleDiffusionLoader(QWidget* parent) : ImageLoader(pare
 
 Automata::Automaton* SimpleDiffusionLoader::load()
 {
-    if (!cells)
+    if (cells.isEmpty())
         return nullptr;
-    const auto size = static_cast<std::uint32_t>(width);
+    const auto size = static_cast<std::uint32_t>(cells.width());
     std::vector<Particles> rightMovers(size);
     const std::vector<Particles> leftMovers(size, NoParticle);
     for (std::uint32_t x = 0; x < size; ++x)
-        rightMovers[x] = cells[x * height];
+        rightMovers[x] = cells.at(static_cast<int>(x), 0);
     return create(size, rightMovers.data(), leftMovers.data());
+}
+
+Automata::SizeCheck SimpleDiffusionLoader::sizeCheck(int width, int height) const
+{
+    // The whole picture is converted, then its first row seeds the two
+    // movers' rows (given to the model and copied into its four buffers);
+    // the analysing model adds an average and a count per site.
+    return Automata::SizeCheck({width})
+        .add(1, static_cast<long long>(width) * height, sizeof(Particles))
+        .perSite<Particles>(6)
+        .perSite<unsigned char>(3)
+        .perSite<double>()
+        .perSite<std::int32_t>();
 }
 
 Particles SimpleDiffusionLoader::convertColor(QRgb pixel)
 {
-    if (ImageInput::isRgb(pixel, 0, 0, 0))
+    if (ImageGrids::isRgb(pixel, 0, 0, 0))
         return Particle;
-    if (ImageInput::isRgb(pixel, 255, 255, 255))
+    if (ImageGrids::isRgb(pixel, 255, 255, 255))
         return NoParticle;
     return Other;
 }

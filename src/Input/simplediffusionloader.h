@@ -17,6 +17,8 @@ public:
     static Automata::SimpleDiffusionAutomata::Particles convertColor(QRgb pixel);
 
 protected:
+    Automata::SizeCheck sizeCheck(int width, int height) const override;
+
     virtual Automata::SimpleDiffusionAutomata::SimpleDiffusionAutomaton*
     create(std::uint32_t size, const Automata::SimpleDiffusionAutomata::Particles* rightMovers,
            const Automata::SimpleDiffusionAutomata::Particles* leftMovers);

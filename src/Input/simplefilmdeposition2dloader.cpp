@@ -4,22 +4,25 @@
 
 namespace Input {
 
-using Automata::FilmDeposition::FilmCell;
+using namespace Automata::FilmDeposition;
 
 SimpleFilmDeposition2DLoader::SimpleFilmDeposition2DLoader(QWidget* parent) : ImageLoader(parent)
 {
     readImage([](QRgb pixel) {
-        return FilmCell(ImageInput::isRgb(pixel, 255, 0, 0) ? Automata::FilmDeposition::Substrate
-                                                            : Automata::FilmDeposition::Empty,
+        return FilmCell(Persistence::ImageGrids::isRgb(pixel, 255, 0, 0) ? Substrate : Empty,
                         100.0f, 0);
     });
 }
 
+Automata::SizeCheck SimpleFilmDeposition2DLoader::sizeCheck(int width, int height) const
+{
+    // The model also marks the sites near solid material, one byte each.
+    return latticeCheck(width, height).perSite<unsigned char>();
+}
+
 Automata::Automaton* SimpleFilmDeposition2DLoader::load()
 {
-    if (!cells)
-        return nullptr;
-    return new Automata::FilmDeposition::SimpleFilmDeposition2D(width, height, cells);
+    return build<SimpleFilmDeposition2D>();
 }
 
 } // namespace Input

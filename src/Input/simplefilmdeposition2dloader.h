@@ -10,6 +10,9 @@ class SimpleFilmDeposition2DLoader : public ImageLoader<Automata::FilmDeposition
 public:
     explicit SimpleFilmDeposition2DLoader(QWidget* parent);
     Automata::Automaton* load() override;
+
+protected:
+    Automata::SizeCheck sizeCheck(int width, int height) const override;
 };
 
 } // namespace Input

@@ -6,11 +6,7 @@ namespace Input {
 
 Automata::Automaton* VtsOxidationLoader::load()
 {
-    if (!cells)
-        return nullptr;
-    return new Automata::FilmDeposition::VtsOxidation2D(width, height, cells, options.growthRate,
-                                                        options.cellSize, options.stepDuration,
-                                                        options.lateralSpeedup);
+    return build<Automata::FilmDeposition::VtsOxidation2D>(parameters);
 }
 
 } // namespace Input

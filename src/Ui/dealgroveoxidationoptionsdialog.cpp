@@ -47,6 +47,7 @@ DealGroveOxidationOptionsDialog::DealGroveOxidationOptionsDialog(QWidget* parent
     setWindowTitle(QStringLiteral("Dialog"));
 
     const QLocale locale = numberLocale(QLocale());
+    const Automata::FilmDeposition::DealGroveOxidation2D::Parameters defaults;
     auto* form = new QFormLayout;
 
     OxidationFields::addHeading(form, QStringLiteral("Automaton Parameters"));
@@ -55,21 +56,23 @@ DealGroveOxidationOptionsDialog::DealGroveOxidationOptionsDialog(QWidget* parent
     OxidationFields::addHeading(form, QStringLiteral("Deal-Grove Parameters"));
     temperatureBox = OxidationFields::addSpinBox(form, QStringLiteral("temperatureSpinBox"),
                                                  QStringLiteral("Temperature (K)"), 0.0001, 9999.0,
-                                                 1.0, 1073.0);
+                                                 1.0, defaults.temperature);
     a0Edit = addNumberEdit(form, QStringLiteral("a0LineEdit"), QStringLiteral("A0 (&micro;m)"),
-                           locale.toString(3.71e6, 'e', 6));
+                           locale.toString(double(defaults.linearPrefactor), 'e', 6));
     b0Edit = addNumberEdit(form, QStringLiteral("b0LineEdit"),
                            QStringLiteral("B0 (&micro;m<sup>2</sup> / hr)"),
-                           locale.toString(772.0, 'g', 6));
+                           locale.toString(double(defaults.parabolicPrefactor), 'g', 6));
     linearEnergyBox = OxidationFields::addSpinBox(
         form, QStringLiteral("linearActivationEnergySpinBox"),
-        QStringLiteral("EA Linear Rate Constant (eV)"), 0.0001, 9999.0, 0.001, 2.0);
+        QStringLiteral("EA Linear Rate Constant (eV)"), 0.0001, 9999.0, 0.001,
+        defaults.linearActivationEnergy);
     parabolicEnergyBox = OxidationFields::addSpinBox(
         form, QStringLiteral("parabolicActivationEnergySpinBox"),
-        QStringLiteral("EA Parabolic Rate Constant (eV)"), 0.0001, 9999.0, 0.001, 1.23);
+        QStringLiteral("EA Parabolic Rate Constant (eV)"), 0.0001, 9999.0, 0.001,
+        defaults.parabolicActivationEnergy);
     initialTimeBox = OxidationFields::addSpinBox(form, QStringLiteral("initialTimeSpinBox"),
                                                  QStringLiteral("Initial time (hr)"), 0.0001,
-                                                 9999.0, 0.001, 1.4);
+                                                 9999.0, 0.001, defaults.initialTime);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->setObjectName(QStringLiteral("buttonBox"));
@@ -92,34 +95,18 @@ double DealGroveOxidationOptionsDialog::parseNumber(const QString& text)
     return ok ? plain : 0.0;
 }
 
-double DealGroveOxidationOptionsDialog::temperature() const
+Automata::FilmDeposition::DealGroveOxidation2D::Parameters
+DealGroveOxidationOptionsDialog::parameters() const
 {
-    return temperatureBox->value();
-}
-
-double DealGroveOxidationOptionsDialog::a0() const
-{
-    return parseNumber(a0Edit->text());
-}
-
-double DealGroveOxidationOptionsDialog::b0() const
-{
-    return parseNumber(b0Edit->text());
-}
-
-double DealGroveOxidationOptionsDialog::linearActivationEnergy() const
-{
-    return linearEnergyBox->value();
-}
-
-double DealGroveOxidationOptionsDialog::parabolicActivationEnergy() const
-{
-    return parabolicEnergyBox->value();
-}
-
-double DealGroveOxidationOptionsDialog::initialTime() const
-{
-    return initialTimeBox->value();
+    Automata::FilmDeposition::DealGroveOxidation2D::Parameters values;
+    fields.read(values);
+    values.temperature = static_cast<float>(temperatureBox->value());
+    values.initialTime = static_cast<float>(initialTimeBox->value());
+    values.linearActivationEnergy = static_cast<float>(linearEnergyBox->value());
+    values.linearPrefactor = static_cast<float>(parseNumber(a0Edit->text()));
+    values.parabolicActivationEnergy = static_cast<float>(parabolicEnergyBox->value());
+    values.parabolicPrefactor = static_cast<float>(parseNumber(b0Edit->text()));
+    return values;
 }
 
 } // namespace Ui

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "Automata/FilmDeposition/dealgroveoxidation2d.h"
 #include "oxidationfields.h"
 
 class QDoubleSpinBox;
@@ -16,14 +17,8 @@ class DealGroveOxidationOptionsDialog : public QDialog {
 public:
     explicit DealGroveOxidationOptionsDialog(QWidget* parent = nullptr);
 
-    OxidationParameters parameters() const { return fields.values(); }
-    double temperature() const;
-    // A0 and B0 as typed; text that is no number reads as 0.
-    double a0() const;
-    double b0() const;
-    double linearActivationEnergy() const;
-    double parabolicActivationEnergy() const;
-    double initialTime() const;
+    // The values of every field; A0 and B0 text that is no number reads as 0.
+    Automata::FilmDeposition::DealGroveOxidation2D::Parameters parameters() const;
 
     // Reads a number written in the current locale (the way this dialog fills
     // its fields) or in the C form ("3.71e6"); 0 when it is neither.

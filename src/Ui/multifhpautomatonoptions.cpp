@@ -11,8 +11,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "../Input/imageinput.h"
 #include "Interaction/interaction.h"
+#include "Persistence/imagefiles.h"
 
 namespace Ui {
 
@@ -91,14 +91,14 @@ MultiFhpAutomatonOptions::MultiFhpAutomatonOptions(QWidget* parent) : QDialog(pa
 
 QString& MultiFhpAutomatonOptions::rememberedFolder()
 {
-    static QString folder = Input::ImageInput::examplesFolder();
+    static QString folder = Persistence::ImageFiles::examplesFolder();
     return folder;
 }
 
 void MultiFhpAutomatonOptions::setInitialStateFilename()
 {
     const QString name = Interaction::interaction().openFileName(
-        this, QStringLiteral("Select image"), rememberedFolder(), Input::ImageInput::imageFilter());
+        this, QStringLiteral("Select image"), rememberedFolder(), Persistence::ImageFiles::filter());
     if (name.isEmpty())
         return;
     initialStateEdit->setText(name);

@@ -27,35 +27,36 @@ QDoubleSpinBox* OxidationFields::addSpinBox(QFormLayout* layout, const QString& 
 OxidationFields::AutomatonFields OxidationFields::addAutomatonFields(QFormLayout* layout,
                                                                     Order order)
 {
+    const Automata::FilmDeposition::OxidationAutomaton2D::Parameters defaults;
     AutomatonFields fields{};
     const auto addCellSize = [&] {
         fields.cellSize = addSpinBox(layout, QStringLiteral("cellSizeSpinBox"),
                                      QStringLiteral("Cell Size (&micro;m)"), 0.0001, 9999.0, 0.001,
-                                     0.001);
+                                     defaults.cellSize);
     };
     if (order == Order::CellSizeFirst)
         addCellSize();
     fields.growthRate = addSpinBox(layout, QStringLiteral("growthRateSpinBox"),
                                    QStringLiteral("Growth Rate (&micro;m / hr)"), 0.0001, 9999.0,
-                                   0.001, 0.01);
+                                   0.001, defaults.growthRate);
     if (order == Order::GrowthRateFirst)
         addCellSize();
     fields.stepDuration = addSpinBox(layout, QStringLiteral("stepDurationSpinBox"),
                                      QStringLiteral("Step Duration (hr)"), 0.0001, 9999.0, 0.001,
-                                     0.01);
+                                     defaults.timeStep);
     fields.lateralSpeedup = addSpinBox(layout, QStringLiteral("lateralSpeedupSpinBox"),
-                                       QStringLiteral("Lateral Speedup"), 0.0, 100000.0, 0.001, 1.0);
+                                       QStringLiteral("Lateral Speedup"), 0.0, 100000.0, 0.001,
+                                       defaults.lateralSpeedup);
     return fields;
 }
 
-OxidationParameters OxidationFields::AutomatonFields::values() const
+void OxidationFields::AutomatonFields::read(
+    Automata::FilmDeposition::OxidationAutomaton2D::Parameters& parameters) const
 {
-    OxidationParameters parameters;
     parameters.growthRate = static_cast<float>(growthRate->value());
     parameters.cellSize = static_cast<float>(cellSize->value());
-    parameters.stepDuration = static_cast<float>(stepDuration->value());
+    parameters.timeStep = static_cast<float>(stepDuration->value());
     parameters.lateralSpeedup = static_cast<float>(lateralSpeedup->value());
-    return parameters;
 }
 
 void OxidationFields::addHeading(QFormLayout* layout, const QString& text)

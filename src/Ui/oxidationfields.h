@@ -2,18 +2,12 @@
 
 #include <QString>
 
+#include "Automata/FilmDeposition/oxidationautomaton2d.h"
+
 class QDoubleSpinBox;
 class QFormLayout;
 
 namespace Ui {
-
-// The automaton parameters every oxidation model takes from its dialog.
-struct OxidationParameters {
-    float growthRate = 0.0f;
-    float cellSize = 0.0f;
-    float stepDuration = 0.0f;
-    float lateralSpeedup = 0.0f;
-};
 
 // The labelled number fields the oxidation option dialogs share: a rich-text
 // label beside a spin box with four decimals.
@@ -23,14 +17,16 @@ public:
                                       const QString& richLabel, double minimum, double maximum,
                                       double singleStep, double value);
 
-    // The four automaton fields both oxidation dialogs show; the plain dialog
-    // lists the cell size first, the Deal-Grove dialog the growth rate.
+    // The four automaton fields both oxidation dialogs show, starting at the
+    // model's defaults; the plain dialog lists the cell size first, the
+    // Deal-Grove dialog the growth rate.
     struct AutomatonFields {
         QDoubleSpinBox* growthRate;
         QDoubleSpinBox* cellSize;
         QDoubleSpinBox* stepDuration;
         QDoubleSpinBox* lateralSpeedup;
-        OxidationParameters values() const;
+        // Sets the automaton's part of the parameters from the fields.
+        void read(Automata::FilmDeposition::OxidationAutomaton2D::Parameters& parameters) const;
     };
     enum class Order { CellSizeFirst, GrowthRateFirst };
     static AutomatonFields addAutomatonFields(QFormLayout* layout, Order order);

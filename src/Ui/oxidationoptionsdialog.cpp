@@ -4,7 +4,6 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-
 namespace Ui {
 
 OxidationOptionsDialog::OxidationOptionsDialog(QWidget* parent) : QDialog(parent)
@@ -23,6 +22,13 @@ OxidationOptionsDialog::OxidationOptionsDialog(QWidget* parent) : QDialog(parent
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+}
+
+Automata::FilmDeposition::OxidationAutomaton2D::Parameters OxidationOptionsDialog::parameters() const
+{
+    Automata::FilmDeposition::OxidationAutomaton2D::Parameters values;
+    fields.read(values);
+    return values;
 }
 
 } // namespace Ui

@@ -12,7 +12,7 @@ class OxidationOptionsDialog : public QDialog {
 public:
     explicit OxidationOptionsDialog(QWidget* parent = nullptr);
 
-    OxidationParameters parameters() const { return fields.values(); }
+    Automata::FilmDeposition::OxidationAutomaton2D::Parameters parameters() const;
 
 private:
     OxidationFields::AutomatonFields fields;

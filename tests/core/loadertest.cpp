@@ -5,8 +5,10 @@
 
 #include "Automata/automaton2d.h"
 #include "Input/catalogue.h"
+#include "Input/imagerequest.h"
 #include "Input/imageloader.h"
 #include "Input/loader2d.h"
+#include "Persistence/imagefiles.h"
 #include "testsupport.h"
 
 namespace {
@@ -28,12 +30,9 @@ class PlainRecorderLoader : public Input::ImageLoader<int> {
 public:
     explicit PlainRecorderLoader(QWidget* parent) : ImageLoader<int>(parent)
     {
-        readImage([](QRgb pixel) { return Input::ImageInput::isRgb(pixel, 255, 0, 0) ? 1 : 0; });
+        readImage([](QRgb pixel) { return Persistence::ImageGrids::isRgb(pixel, 255, 0, 0) ? 1 : 0; });
     }
-    Automata::Automaton* load() override
-    {
-        return cells ? new Recorder(width, height, cells) : nullptr;
-    }
+    Automata::Automaton* load() override { return build<Recorder>(); }
 };
 
 using FlippedRecorderLoader = Input::Loader2D<int, Recorder>;
@@ -65,7 +64,7 @@ TEST(Loaders, PlainLoaderKeepsImageRowsAsLatticeRows)
     EXPECT_EQ(recorder->at(0, 0), 1);
     EXPECT_EQ(recorder->at(0, 2), 0);
     EXPECT_EQ(script->fileDialogCaptions(), QStringList{QStringLiteral("Open Image")});
-    EXPECT_EQ(script->fileDialogFolders().first(), Input::ImageInput::examplesFolder());
+    EXPECT_EQ(script->fileDialogFolders().first(), Persistence::ImageFiles::examplesFolder());
     EXPECT_TRUE(script->messages().isEmpty());
 }
 
@@ -159,4 +158,57 @@ TEST(Loaders, ImageOfAbsurdSizeIsRefusedBeforeDecoding)
               QStringLiteral("The image is too large: 20000 x 20000 pixels; at most 268435456 "
                              "pixels can be loaded."));
     EXPECT_EQ(script->messages()[1].text, QStringLiteral("Could not open input file!"));
+}
+
+TEST(Loaders, ModelBeyondTheMemoryBudgetIsRefusedWithTheSizeWarningAndNotBuilt)
+{
+    QTemporaryDir dir;
+    const QString corner = writeCornerImage(dir);
+    // The loader's cells, the lattice's two buffers and three colour planes.
+    const long long needed = 2 * 3 * (3 * static_cast<long long>(sizeof(int)) + 3);
+    const QString warning =
+        QStringLiteral("A model of 2 x 3 cells needs %1 bytes of memory, more than the %2 bytes "
+                       "that can be used.")
+            .arg(needed)
+            .arg(needed - 1);
+    TestSupport::ScriptedScope script;
+    {
+        TestSupport::BudgetScope budget(needed - 1);
+        script->queueOpenFile(corner);
+        script->queueOpenFile(corner);
+        EXPECT_EQ(PlainRecorderLoader(nullptr).load(), nullptr);
+        EXPECT_EQ(FlippedRecorderLoader(nullptr, true).load(), nullptr);
+    }
+    ASSERT_EQ(script->messages().size(), 2);
+    for (const auto& message : script->messages()) {
+        EXPECT_EQ(message.icon, QMessageBox::Warning);
+        EXPECT_EQ(message.text, warning);
+    }
+
+    TestSupport::BudgetScope budget(needed);
+    script->queueOpenFile(corner);
+    std::unique_ptr<Automata::Automaton> model(PlainRecorderLoader(nullptr).load());
+    EXPECT_NE(model, nullptr);
+    EXPECT_EQ(script->messages().size(), 2);
+}
+
+TEST(ImageRequest, SeveralImagesMustEachLoadAndShareOneSize)
+{
+    QTemporaryDir dir;
+    const QString corner = writeCornerImage(dir);
+    const QString other = dir.filePath(QStringLiteral("other.png"));
+    QImage(3, 2, QImage::Format_RGB32).save(other);
+    const QString missing = dir.filePath(QStringLiteral("missing.png"));
+
+    TestSupport::ScriptedScope script;
+    const std::vector<QImage> pair = Input::ImageRequest::readSameSize({corner, corner});
+    ASSERT_EQ(pair.size(), 2u);
+    EXPECT_EQ(pair[1].size(), QSize(2, 3));
+    EXPECT_TRUE(script->messages().isEmpty());
+
+    EXPECT_TRUE(Input::ImageRequest::readSameSize({corner, other}).empty());
+    EXPECT_TRUE(Input::ImageRequest::readSameSize({corner, missing}).empty());
+    ASSERT_EQ(script->messages().size(), 2);
+    EXPECT_EQ(script->messages()[0].text, QStringLiteral("Images must have the same size!"));
+    EXPECT_EQ(script->messages()[1].text, QStringLiteral("Could not open input file %1!").arg(missing));
 }

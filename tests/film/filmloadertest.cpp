@@ -12,7 +12,7 @@
 #include "Automata/FilmDeposition/simplefilmdeposition2d.h"
 #include "Automata/FilmDeposition/simplefilmdeposition3d.h"
 #include "Input/catalogue.h"
-#include "Input/imageinput.h"
+#include "Persistence/imagefiles.h"
 #include "testsupport.h"
 #include "viewrenderer.h"
 
@@ -53,7 +53,7 @@ TEST(FilmLoaders, EachAsksForOneImageWithoutOptionDialogAndMapsRedPixelsInPlainO
         ASSERT_NE(nullptr, model);
         EXPECT_EQ(QStringList{QStringLiteral("Open Image")}, scope->fileDialogCaptions());
         // The CVD loader starts in the current folder, the others in the examples.
-        EXPECT_EQ(entry == cvdEntry ? QDir::currentPath() : Input::ImageInput::examplesFolder(),
+        EXPECT_EQ(entry == cvdEntry ? QDir::currentPath() : Persistence::ImageFiles::examplesFolder(),
                   scope->fileDialogFolders().value(0));
         EXPECT_TRUE(scope->dialogTitles().isEmpty()) << "no option dialog";
         if (entry == film3DEntry)
@@ -142,19 +142,23 @@ TEST(FilmLoaders, HeightMapVolumeAndItsGenerateSurfaceForm)
     scope->closeForms();
 }
 
-TEST(FilmLoaders, HeightMapAskingForAnAbsurdVolumeIsRefusedWithAMessage)
+TEST(FilmLoaders, HeightMapVolumeBeyondTheMemoryBudgetIsRefusedBeforeItIsBuilt)
 {
     QTemporaryDir dir;
-    QImage map(2048, 1024, QImage::Format_RGB32);
-    map.fill(qRgb(255, 0, 0)); // 2048 x 1024 x 510 voxels
-    map.save(dir.filePath(QStringLiteral("tall.png")));
+    QImage map(4, 2, QImage::Format_RGB32);
+    map.fill(qRgb(0, 0, 0));
+    map.setPixel(3, 1, qRgb(3, 0, 0)); // 4 x 2 x 6 voxels
+    map.save(dir.filePath(QStringLiteral("map.png")));
     TestSupport::ScriptedScope scope;
-    scope->queueOpenFile(dir.filePath(QStringLiteral("tall.png")));
+    TestSupport::BudgetScope budget(100);
+    scope->queueOpenFile(dir.filePath(QStringLiteral("map.png")));
     EXPECT_EQ(nullptr, Input::AutomatonFactory(film3DEntry, nullptr));
     ASSERT_EQ(1, scope->messages().size());
-    EXPECT_EQ(QStringLiteral("The height map asks for a volume of 1069547520 voxels; at most "
-                             "268435456 can be built."),
-              scope->messages()[0].text);
+    const QString text = scope->messages()[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("A model of 4 x 2 x 6 voxels needs ")))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("more than the 100 bytes that can be used.")))
+        << text.toStdString();
     EXPECT_TRUE(scope->openForms().isEmpty());
 }
 

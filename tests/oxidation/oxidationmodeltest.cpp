@@ -44,9 +44,15 @@ struct CrossSection {
 std::unique_ptr<OxidationAutomaton2D> build(const CrossSection& section,
                                             float lateralSpeedup = 1.0f, bool fast = false)
 {
-    return std::make_unique<OxidationAutomaton2D>(
-        section.width, section.height, section.cells.data(), fast ? 100.0f : 0.01f,
-        fast ? 1.0f : 0.001f, fast ? 1.0f : 0.01f, lateralSpeedup);
+    OxidationAutomaton2D::Parameters parameters;
+    parameters.lateralSpeedup = lateralSpeedup;
+    if (fast) {
+        parameters.growthRate = 100.0f;
+        parameters.cellSize = 1.0f;
+        parameters.timeStep = 1.0f;
+    }
+    return std::make_unique<OxidationAutomaton2D>(section.width, section.height,
+                                                  section.cells.data(), parameters);
 }
 
 const FilmCell& cellAt(OxidationAutomaton2D& model, int x, int y)
@@ -60,33 +66,21 @@ constexpr double siliconLoss = 0.01 * 0.1 * 0.56;
 constexpr double ambientLoss = 0.01 * 0.1 * 0.44;
 constexpr double diagonal = 0.7071067811865476;
 
-// The dialog's defaults.
-struct LawParameters {
-    double temperature = 1073.0;
-    double initialTime = 1.4;
-    double linearEnergy = 2.0;
-    double a0 = 3.71e6;
-    double parabolicEnergy = 1.23;
-    double b0 = 772.0;
-};
-
 // The Deal-Grove growth rate (um/h) after t hours, from the textbook form
 // x^2 + A x = B (t + tau): dx/dt = B / sqrt(A^2 + 4 B (t + tau)).
-double dealGrove(const LawParameters& p, double t)
+double dealGrove(const DealGroveOxidation2D::Parameters& p, double t)
 {
     const double kT = 8.62e-5 * p.temperature;
-    const double b = p.b0 * std::exp(-p.parabolicEnergy / kT);
-    const double a = b / (p.a0 * std::exp(-p.linearEnergy / kT));
+    const double b = p.parabolicPrefactor * std::exp(-p.parabolicActivationEnergy / kT);
+    const double a = b / (p.linearPrefactor * std::exp(-p.linearActivationEnergy / kT));
     return b / std::sqrt(a * a + 4.0 * b * (t + p.initialTime));
 }
 
-// A silicon cell below oxide, growth 0.01 um/h on 0.001 um cells in 0.01 h steps.
-DealGroveOxidation2D makeDealGrove(const LawParameters& p)
+// A silicon cell below oxide.
+DealGroveOxidation2D makeDealGrove(const DealGroveOxidation2D::Parameters& p)
 {
     const CrossSection section({"O", "S"});
-    return DealGroveOxidation2D(1, 2, section.cells.data(), 0.01f, 0.001f, 0.01f, 1.0f,
-                                float(p.temperature), float(p.initialTime), float(p.linearEnergy),
-                                float(p.a0), float(p.parabolicEnergy), float(p.b0));
+    return DealGroveOxidation2D(1, 2, section.cells.data(), p);
 }
 
 bool consumable(const FilmCell& cell)
@@ -114,8 +108,9 @@ double estimateWeight(const FilmCell* cells, int w, int h, int x, int y)
 
 VtsOxidation2D makeVts(const CrossSection& section, float lateralSpeedup)
 {
-    return VtsOxidation2D(section.width, section.height, section.cells.data(), 0.01f, 0.001f,
-                          0.01f, lateralSpeedup);
+    VtsOxidation2D::Parameters parameters;
+    parameters.lateralSpeedup = lateralSpeedup;
+    return VtsOxidation2D(section.width, section.height, section.cells.data(), parameters);
 }
 
 } // namespace
@@ -232,7 +227,8 @@ TEST(OxidationRule, StepIsSynchronousAndCarriesOverTheStamp)
 
 TEST(DealGroveOxidation, FirstStepRunsAtTheDialogRateLaterStepsFollowTheLaw)
 {
-    const LawParameters p;
+    // The defaults: growth 0.01 um/h on 0.001 um cells in 0.01 h steps.
+    const DealGroveOxidation2D::Parameters p;
     DealGroveOxidation2D model = makeDealGrove(p);
     model.step();
     const float afterFirst = model.getCells()[1].value;

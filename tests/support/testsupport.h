@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "Automata/automaton.h"
+#include "Automata/sizecheck.h"
 #include "Input/catalogue.h"
 #include "Interaction/scriptedinteraction.h"
 
@@ -41,6 +42,15 @@ public:
 private:
     Interaction::Interaction* previous;
     Interaction::ScriptedInteraction script;
+};
+
+// Sets the memory budget of the size check for the lifetime of the scope.
+class BudgetScope {
+public:
+    explicit BudgetScope(long long bytes) { Automata::SizeCheck::setBudget(bytes); }
+    ~BudgetScope() { Automata::SizeCheck::setBudget(0); }
+    BudgetScope(const BudgetScope&) = delete;
+    BudgetScope& operator=(const BudgetScope&) = delete;
 };
 
 // Path of a file in the source tree's examples/ folder.

@@ -10,7 +10,7 @@
 #include <QTextStream>
 
 #include "Input/catalogue.h"
-#include "Input/imageinput.h"
+#include "Persistence/imagefiles.h"
 
 namespace Batch {
 
@@ -88,7 +88,7 @@ QString OptionParser::exampleRecipe(int modelIndex)
     const Input::CatalogueEntry* entry = Input::Catalogue::entry(modelIndex);
     if (!entry)
         return QString();
-    return Input::ImageInput::examplesFolder() + QLatin1Char('/') +
+    return Persistence::ImageFiles::examplesFolder() + QLatin1Char('/') +
            slug(QString::fromUtf8(entry->label)) + QStringLiteral("/recipe");
 }
 

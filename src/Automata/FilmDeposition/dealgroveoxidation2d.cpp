@@ -6,19 +6,14 @@ namespace Automata {
 namespace FilmDeposition {
 
 DealGroveOxidation2D::DealGroveOxidation2D(int width, int height, const FilmCell* initialCells,
-                                           float growthRate, float cellSize, float timeStep,
-                                           float lateralSpeedup, float temperature,
-                                           float initialTime, float linearActivationEnergy,
-                                           float linearPrefactor, float parabolicActivationEnergy,
-                                           float parabolicPrefactor)
-    : OxidationAutomaton2D(width, height, initialCells, growthRate, cellSize, timeStep,
-                           lateralSpeedup),
-      temperature(temperature),
-      initialTime(initialTime),
-      linearActivationEnergy(linearActivationEnergy),
-      linearPrefactor(linearPrefactor),
-      parabolicActivationEnergy(parabolicActivationEnergy),
-      parabolicPrefactor(parabolicPrefactor)
+                                           const Parameters& parameters)
+    : OxidationAutomaton2D(width, height, initialCells, parameters),
+      temperature(parameters.temperature),
+      initialTime(parameters.initialTime),
+      linearActivationEnergy(parameters.linearActivationEnergy),
+      linearPrefactor(parameters.linearPrefactor),
+      parabolicActivationEnergy(parameters.parabolicActivationEnergy),
+      parabolicPrefactor(parameters.parabolicPrefactor)
 {
 }
 

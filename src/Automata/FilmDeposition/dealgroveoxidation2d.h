@@ -11,12 +11,23 @@ namespace FilmDeposition {
 // parabolic rate constants.
 class DealGroveOxidation2D : public OxidationAutomaton2D {
 public:
-    // temperature in K, initialTime in h, activation energies in eV,
-    // linearPrefactor (A0) in um/h, parabolicPrefactor (B0) in um^2/h.
-    DealGroveOxidation2D(int width, int height, const FilmCell* initialCells, float growthRate,
-                         float cellSize, float timeStep, float lateralSpeedup, float temperature,
-                         float initialTime, float linearActivationEnergy, float linearPrefactor,
-                         float parabolicActivationEnergy, float parabolicPrefactor);
+    // The automaton's options and those of the rate law, with the dialog's
+    // defaults.
+    struct Parameters : OxidationAutomaton2D::Parameters {
+        // Kelvin.
+        float temperature = 1073.0f;
+        // Hours of oxidation before the first step.
+        float initialTime = 1.4f;
+        // Activation energies in eV, A0 in um/h and B0 in um^2/h.
+        float linearActivationEnergy = 2.0f;
+        float linearPrefactor = 3.71e6f;
+        float parabolicActivationEnergy = 1.23f;
+        float parabolicPrefactor = 772.0f;
+    };
+
+    // Copies width x height cells in lattice order.
+    DealGroveOxidation2D(int width, int height, const FilmCell* initialCells,
+                         const Parameters& parameters);
 
     void step() override;
 

@@ -17,16 +17,15 @@ const float ambientColor[3] = {1.0f, 1.0f, 1.0f};
 } // namespace
 
 OxidationAutomaton2D::OxidationAutomaton2D(int width, int height, const FilmCell* initialCells,
-                                           float growthRate, float cellSize, float timeStep,
-                                           float lateralSpeedup)
+                                           const Parameters& parameters)
     : Automaton2D<FilmCell>(width, height),
-      rate(growthRate / (cellSize / timeStep)),
-      growthRate(growthRate),
+      rate(parameters.growthRate / (parameters.cellSize / parameters.timeStep)),
+      growthRate(parameters.growthRate),
       vtsLateralFactor(1.25f),
       elapsedTime(0.0f),
-      timeStep(timeStep),
-      cellSize(cellSize),
-      lateralSpeedup(lateralSpeedup)
+      timeStep(parameters.timeStep),
+      cellSize(parameters.cellSize),
+      lateralSpeedup(parameters.lateralSpeedup)
 {
     std::copy(initialCells, initialCells + cellCount(), cells);
     painter = new Painter2D<FilmCell>(this);

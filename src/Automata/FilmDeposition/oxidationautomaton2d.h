@@ -15,10 +15,21 @@ namespace FilmDeposition {
 // cells are an inert mask. Time is in hours.
 class OxidationAutomaton2D : public Automaton2D<FilmCell> {
 public:
-    // growthRate in um/h, cellSize in um, timeStep in h; lateralSpeedup weighs
-    // the two neighbours at x - 1 and x + 1.
-    OxidationAutomaton2D(int width, int height, const FilmCell* initialCells, float growthRate,
-                         float cellSize, float timeStep, float lateralSpeedup);
+    // What the option dialog sets, with its defaults.
+    struct Parameters {
+        // Oxide growth in um/h.
+        float growthRate = 0.01f;
+        // Cell edge in um.
+        float cellSize = 0.001f;
+        // Hours per step.
+        float timeStep = 0.01f;
+        // Weight of the two neighbours at x - 1 and x + 1.
+        float lateralSpeedup = 1.0f;
+    };
+
+    // Copies width x height cells in lattice order.
+    OxidationAutomaton2D(int width, int height, const FilmCell* initialCells,
+                         const Parameters& parameters);
     ~OxidationAutomaton2D() override;
 
     void step() override;

@@ -6,10 +6,8 @@ namespace Automata {
 namespace FilmDeposition {
 
 VtsOxidation2D::VtsOxidation2D(int width, int height, const FilmCell* initialCells,
-                               float growthRate, float cellSize, float timeStep,
-                               float lateralSpeedup)
-    : OxidationAutomaton2D(width, height, initialCells, growthRate, cellSize, timeStep,
-                           lateralSpeedup)
+                               const Parameters& parameters)
+    : OxidationAutomaton2D(width, height, initialCells, parameters)
 {
     // A step writes only front cells, so both buffers must agree everywhere else.
     std::copy(cells, cells + cellCount(), nextCells);

@@ -12,8 +12,9 @@ namespace FilmDeposition {
 // only the cells on the oxidation front are updated.
 class VtsOxidation2D : public OxidationAutomaton2D {
 public:
-    VtsOxidation2D(int width, int height, const FilmCell* initialCells, float growthRate,
-                   float cellSize, float timeStep, float lateralSpeedup);
+    // Copies width x height cells in lattice order.
+    VtsOxidation2D(int width, int height, const FilmCell* initialCells,
+                   const Parameters& parameters);
 
     void step() override;
 

@@ -1,15 +1,16 @@
-#include "imageinput.h"
+#include "imagefiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QStringList>
 
 #include "Interaction/interaction.h"
 
-namespace Input {
+namespace Persistence {
 
-QString ImageInput::examplesFolder()
+QString ImageFiles::examplesFolder()
 {
     QStringList candidates;
     if (QCoreApplication::instance()) {
@@ -28,12 +29,7 @@ QString ImageInput::examplesFolder()
     return QDir::currentPath();
 }
 
-QString ImageInput::askImageName(QWidget* parent, const QString& folder, const QString& caption)
-{
-    return Interaction::interaction().openFileName(parent, caption, folder, imageFilter());
-}
-
-QImage ImageInput::read(const QString& name)
+QImage ImageFiles::read(const QString& name)
 {
     if (name.isEmpty())
         return QImage();
@@ -41,14 +37,14 @@ QImage ImageInput::read(const QString& name)
     const QSize size = reader.size();
     if (size.isValid() && static_cast<long long>(size.width()) * size.height() > maxPixels) {
         Interaction::interaction().warning(nullptr, QString(),
-                              QStringLiteral("The image is too large: %1 x %2 pixels; at most "
-                                             "%3 pixels can be loaded.")
-                                  .arg(size.width())
-                                  .arg(size.height())
-                                  .arg(maxPixels));
+                                           QStringLiteral("The image is too large: %1 x %2 pixels; at most "
+                                                          "%3 pixels can be loaded.")
+                                               .arg(size.width())
+                                               .arg(size.height())
+                                               .arg(maxPixels));
         return QImage();
     }
     return reader.read();
 }
 
-} // namespace Input
+} // namespace Persistence
