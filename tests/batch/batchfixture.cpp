@@ -2,6 +2,17 @@
 
 #include <QFile>
 
+TestSupport::BatchResult BatchTest::expectRefused(const QStringList& arguments, int exitCode,
+                                                 const QString& named) const
+{
+    const TestSupport::BatchResult result = run(arguments);
+    const std::string what = arguments.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(result.exitCode, exitCode) << what << "\n" << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(named)) << what << "\n" << result.err.toStdString();
+    EXPECT_FALSE(result.out.contains(QStringLiteral("Current time"))) << what;
+    return result;
+}
+
 QString BatchTest::writePattern(const QString& name, int width, int height,
                                 const std::function<bool(int, int)>& pattern) const
 {

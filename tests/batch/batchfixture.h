@@ -21,6 +21,10 @@ protected:
         return TestSupport::runBatch(arguments, scratch.path());
     }
 
+    // Runs, expecting the exit code, no run of the model and a reason on
+    // stderr that names what was refused.
+    TestSupport::BatchResult expectRefused(const QStringList& arguments, int exitCode, const QString& named = QString()) const;
+
     // Writes a picture whose pixel (x, y) is black where pattern(x, y) holds
     // and white elsewhere; returns its path.
     QString writePattern(const QString& name, int width, int height,

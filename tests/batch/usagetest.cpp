@@ -88,21 +88,12 @@ TEST_F(BatchTest, BadUsageExitsTwoWithAOneLineReason)
 TEST_F(BatchTest, RecipeErrorsNameTheFileAndLine)
 {
     writeText(path("bad"), QStringLiteral("# a comment\n\n--steps 5\n--frobnicate now\n"));
-    const TestSupport::BatchResult result = run({"29", "--recipe", "bad"});
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_TRUE(result.err.contains(QStringLiteral("bad:4"))) << result.err.toStdString();
-    EXPECT_TRUE(result.err.contains(QStringLiteral("--frobnicate")));
-
+    expectRefused({"29", "--recipe", "bad"}, 2, "bad:4: unknown option --frobnicate");
     // A value left out is a mistake; an empty one is written ''.
     writeText(path("bare"), QStringLiteral("--input\n"));
-    const TestSupport::BatchResult bare = run({"29", "--recipe", "bare"});
-    EXPECT_EQ(bare.exitCode, 2);
-    EXPECT_TRUE(bare.err.contains(QStringLiteral("bare:1"))) << bare.err.toStdString();
-
+    expectRefused({"29", "--recipe", "bare"}, 2, "bare:1");
     writeText(path("loop"), QStringLiteral("--steps 5\n--recipe loop\n"));
-    const TestSupport::BatchResult loop = run({"29", "--recipe", "loop"});
-    EXPECT_EQ(loop.exitCode, 2);
-    EXPECT_EQ(lines(loop.err).size(), 1) << loop.err.toStdString();
+    EXPECT_EQ(lines(expectRefused({"29", "--recipe", "loop"}, 2).err).size(), 1);
 }
 
 // Inputs resolve against the recipe's folder, outputs against the working

@@ -102,64 +102,19 @@ TEST(ScriptedInteraction, RejectsWhenToldOnceOrWhenTheDialogRefusesToClose)
 
 TEST(ScriptedInteraction, OutOfRangeAndMalformedValuesAreErrorsNotClamps)
 {
+    using Interaction::WidgetScript;
     OptionDialog dialog;
-    QString error;
-    using R = Interaction::WidgetScript::Result;
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("spnCount"), QStringLiteral("11"), &error),
-              R::BadValue);
+    const char* refused[][2] = {{"spnCount", "11"}, {"dbxRate", "0,5"}, {"cmbMode", "2"},
+                                {"cmbMode", "Ajar"}, {"chkAgree", "yes"}, {"spnCount", "click"}};
+    for (const auto& setting : refused) {
+        QString error;
+        EXPECT_EQ(WidgetScript::apply(&dialog, QString::fromLatin1(setting[0]), QString::fromLatin1(setting[1]), &error),
+                  WidgetScript::Result::BadValue) << setting[0] << "=" << setting[1];
+        EXPECT_FALSE(error.isEmpty());
+    }
     EXPECT_EQ(dialog.spin->value(), 3);
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("dbxRate"), QStringLiteral("0,5")),
-              R::BadValue);
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("2")),
-              R::BadValue);
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("Ajar")),
-              R::BadValue);
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("chkAgree"), QStringLiteral("yes")),
-              R::BadValue);
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("spnCount"), QStringLiteral("click")),
-              R::BadValue);
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("missing"), QStringLiteral("1")),
-              R::NotFound);
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("1")),
-              R::Applied);
-    EXPECT_EQ(Interaction::WidgetScript::kind(dialog.rate), QStringLiteral("double"));
-    EXPECT_EQ(Interaction::WidgetScript::kind(dialog.browse), QStringLiteral("button"));
-}
-
-TEST(ScriptedInteraction, RecordsMessagesAndAnswersQuestions)
-{
-    TestSupport::ScriptedScope script;
-    QStringList seen;
-    script->onMessage = [&seen](const Interaction::ScriptedInteraction::Message& m) {
-        seen.append(m.title + QLatin1Char('|') + m.text);
-    };
-    Interaction::interaction().warning(nullptr, QStringLiteral("Loader error"), QStringLiteral("bad"));
-    script->setQuestionAnswer(QMessageBox::Cancel);
-    EXPECT_EQ(Interaction::interaction().ask(QMessageBox::Warning, nullptr, QStringLiteral("Are you sure?"),
-                                       QStringLiteral("Close?"), QMessageBox::Ok | QMessageBox::Cancel,
-                                       QMessageBox::Cancel),
-              QMessageBox::Cancel);
-    script->setQuestionAnswer(QMessageBox::Ok);
-    EXPECT_EQ(Interaction::interaction().ask(QMessageBox::Warning, nullptr, QString(), QString(),
-                                       QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel),
-              QMessageBox::Ok);
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("Loader error|bad"),
-                                 QStringLiteral("Are you sure?|Close?"), QStringLiteral("|")}));
-}
-
-TEST(ScriptedInteraction, KeepsFormsUntilClosedAndSetsTheirWidgets)
-{
-    TestSupport::ScriptedScope script;
-    auto* form = new OptionDialog;
-    QPointer<QWidget> watch(form);
-    Interaction::interaction().showForm(form);
-    EXPECT_EQ(script->setFormWidget(QStringLiteral("spnCount"), QStringLiteral("9")),
-              Interaction::WidgetScript::Result::Applied);
-    EXPECT_EQ(form->spin->value(), 9);
-    EXPECT_EQ(script->setFormWidget(QStringLiteral("nothing"), QStringLiteral("9")),
-              Interaction::WidgetScript::Result::NotFound);
-    Interaction::interaction().closeForms();
-    EXPECT_TRUE(watch.isNull());
-    EXPECT_TRUE(script->openForms().isEmpty());
+    EXPECT_EQ(WidgetScript::apply(&dialog, QStringLiteral("missing"), QStringLiteral("1")), WidgetScript::Result::NotFound);
+    EXPECT_EQ(WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("1")), WidgetScript::Result::Applied);
+    EXPECT_EQ(WidgetScript::kind(dialog.rate), QStringLiteral("double"));
+    EXPECT_EQ(WidgetScript::kind(dialog.browse), QStringLiteral("button"));
 }

@@ -76,9 +76,6 @@ TEST(Random, RangedIntegerStaysInItsBounds)
     }
     EXPECT_GT(threes, 20000);
     EXPECT_LT(sevens, 100);
-    EXPECT_EQ(Random::floorToInt(-0.5), -1);
-    EXPECT_EQ(Random::floorToInt(2.0), 2);
-    EXPECT_EQ(Random::floorToInt(-3.0), -3);
 }
 
 TEST(Random, OverrideReachesModelsSeedingWithZeroOrTime)
