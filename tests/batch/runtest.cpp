@@ -30,19 +30,14 @@ TEST_F(BatchRunTest, UnusedSettingsAndInputsAfterABuildAreUsageErrors)
     expectRefused({"29", "--input", image, "--steps", "2", "--at", "1", "someField=3"}, 2, "someField");
 }
 
-// The first decimal field of the listed dialogs: a value outside its range is
+// A decimal field of a listed dialog: a value outside its range is
 // refused, its minimum taken; numbers are C-locale numbers whatever the
 // system's locale. A rejected dialog builds nothing.
 TEST_F(BatchRunTest, DialogNumbersAreCheckedAgainstTheRangeInTheCLocale)
 {
-    QStringList field;
-    QString entry;
-    const QMap<QString, QStringList> entries = entryListing();
-    for (auto it = entries.begin(); it != entries.end() && field.isEmpty(); ++it)
-        for (const QString& line : it.value())
-            if (field.isEmpty() && line.contains(QLatin1String(" | double | ")))
-                field = line.split(QStringLiteral(" | ")), entry = it.key();
-    ASSERT_EQ(field.size(), 5);
+    const QString entry = QStringLiteral("2D Oxidation");
+    const QStringList field = entryListing().value(entry).value(1).split(QStringLiteral(" | "));
+    ASSERT_EQ(field.value(1), QStringLiteral("double"));
     const QString name = field[0];
     const double minimum = field[4].section(QStringLiteral(".."), 0, 0).toDouble();
     const double maximum = field[4].section(QStringLiteral(".."), 1, 1).toDouble();
@@ -75,24 +70,9 @@ TEST_F(BatchRunTest, StatusAndBenchLinesCloseTheRun)
     EXPECT_TRUE(bench.match(out[3]).hasMatch()) << out[3].toStdString();
 }
 
-TEST_F(BatchRunTest, SaveWritesTheLatticeOrExitsFourWhenNothingCanBeWritten)
+TEST_F(BatchRunTest, SaveThatCannotBeWrittenExitsFour)
 {
-    int black = 0;
-    const QString image = writePattern("p.png", 16, 9, [&black](int x, int y) {
-        const bool on = (x * 5 + y * 3) % 7 < 3;
-        black += on;
-        return on;
-    });
-    const TestSupport::BatchResult single = run({"29", "--input", image, "--steps", "0", "--save", "s.png"});
-    ASSERT_EQ(single.exitCode, 0) << single.err.toStdString();
-    const QImage saved(path("s.png"));
-    ASSERT_EQ(saved.size(), QSize(16, 9));
-    int savedBlack = 0;
-    for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 16; ++x)
-            savedBlack += saved.pixel(x, y) == qRgb(0, 0, 0);
-    EXPECT_EQ(savedBlack, black);
-
+    const QString image = writePattern("p.png", 16, 9, [](int x, int y) { return (x * 5 + y * 3) % 7 < 3; });
     // A series name without an image suffix would be asked for forever.
     expectRefused({"29", "--input", image, "--steps", "3", "--save-all", "run.txt", "--quiet"}, 4, "run.txt");
     EXPECT_EQ(run({"29", "--input", image, "--steps", "1", "--save", "no-such-folder/s.png"}).exitCode, 4);

@@ -134,21 +134,6 @@ TEST(Diffusion, PictureAndDrawingColourSitesByTheirChannels)
         << leftmost[0] << " " << leftmost[1] << " " << leftmost[2] << " " << leftmost[3];
 }
 
-TEST(DiffusionAnalyzer, AveragesOfAlwaysEmptyAndAlwaysFullSitesStayZeroAndOne)
-{
-    // A full band in the middle of a long row: emptiness enters the band at
-    // most one site per step from each side, so its centre stays occupied.
-    std::vector<Particles> full(200, NoParticle);
-    std::fill(full.begin() + 60, full.begin() + 140, Particle);
-    auto analyzer = row<SimpleDiffusionAnalyzer>(full, full);
-    for (int k = 0; k <= 20; ++k) {
-        EXPECT_EQ(analyzer->getSampleCount(), k + 1);
-        EXPECT_EQ(analyzer->getOccupancyAverage()[100], 1.0);
-        EXPECT_EQ(analyzer->getOccupancyAverage()[5], 0.0);
-        analyzer->step();
-    }
-}
-
 TEST(DiffusionAnalyzer, TheAverageIsTheFractionOfSamplesOccupiedShownInGrey)
 {
     // After one step the particle at site 1 has moved to site 0 or 2, so
