@@ -14,6 +14,15 @@
 
 namespace {
 
+// A child widget of the dialog with an object name.
+template <typename W>
+W* named(QDialog* dialog, const char* name)
+{
+    W* widget = new W(dialog);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
 // A dialog whose accept() refuses until its check box is ticked, and whose
 // button asks for a file.
 class OptionDialog : public QDialog {
@@ -21,26 +30,12 @@ public:
     OptionDialog()
     {
         setWindowTitle(QStringLiteral("Options"));
-        spin = new QSpinBox(this);
-        spin->setObjectName(QStringLiteral("spnCount"));
         spin->setRange(1, 10);
         spin->setValue(3);
-        rate = new QDoubleSpinBox(this);
-        rate->setObjectName(QStringLiteral("dbxRate"));
         rate->setRange(0, 1);
         rate->setDecimals(3);
-        name = new QLineEdit(this);
-        name->setObjectName(QStringLiteral("linName"));
-        agree = new QCheckBox(this);
-        agree->setObjectName(QStringLiteral("chkAgree"));
-        mode = new QComboBox(this);
-        mode->setObjectName(QStringLiteral("cmbMode"));
         mode->addItems({QStringLiteral("Open"), QStringLiteral("Closed")});
-        slider = new QSlider(this);
-        slider->setObjectName(QStringLiteral("sldLevel"));
         slider->setRange(0, 100);
-        browse = new QPushButton(QStringLiteral("..."), this);
-        browse->setObjectName(QStringLiteral("btnBrowse"));
         connect(browse, &QPushButton::clicked, this, [this] {
             name->setText(Interaction::interaction().openFileName(this, QStringLiteral("Open"),
                                                             QString(), QString()));
@@ -51,13 +46,13 @@ public:
         if (agree->isChecked())
             QDialog::accept();
     }
-    QSpinBox* spin;
-    QDoubleSpinBox* rate;
-    QLineEdit* name;
-    QCheckBox* agree;
-    QComboBox* mode;
-    QSlider* slider;
-    QPushButton* browse;
+    QSpinBox* spin = named<QSpinBox>(this, "spnCount");
+    QDoubleSpinBox* rate = named<QDoubleSpinBox>(this, "dbxRate");
+    QLineEdit* name = named<QLineEdit>(this, "linName");
+    QCheckBox* agree = named<QCheckBox>(this, "chkAgree");
+    QComboBox* mode = named<QComboBox>(this, "cmbMode");
+    QSlider* slider = named<QSlider>(this, "sldLevel");
+    QPushButton* browse = named<QPushButton>(this, "btnBrowse");
 };
 
 } // namespace

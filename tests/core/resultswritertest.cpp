@@ -54,7 +54,7 @@ TEST(ResultsWriter, WritesValuesEachFollowedBySeparatorInTheCLocale)
     EXPECT_EQ(script->fileDialogCaptions(), QStringList{QStringLiteral("Save results")});
 }
 
-TEST(ResultsWriter, SeriesCountsFromOneWithSixDigits)
+TEST(ResultsWriter, SeriesCountFromOneWithSixDigitsAfterTheNamesExtensionOrTxt)
 {
     TestSupport::ScriptedScope script;
     QTemporaryDir dir;
@@ -68,17 +68,13 @@ TEST(ResultsWriter, SeriesCountsFromOneWithSixDigits)
     writer.close();
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("base000001.dat"))), QStringLiteral("1.5;"));
     EXPECT_EQ(script->fileDialogCaptions().size(), 1);
-}
 
-TEST(ResultsWriter, NameWithoutDotGetsTxt)
-{
-    TestSupport::ScriptedScope script;
-    QTemporaryDir dir;
+    // A name without a dot gets .txt.
     script->queueSaveFile(dir.filePath(QStringLiteral("series")));
-    Persistence::ResultsWriter writer;
-    ASSERT_TRUE(writer.askSeriesName());
-    ASSERT_TRUE(writer.openNext());
-    EXPECT_EQ(writer.currentFileName(), dir.filePath(QStringLiteral("series000001.txt")));
+    Persistence::ResultsWriter plain;
+    ASSERT_TRUE(plain.askSeriesName());
+    ASSERT_TRUE(plain.openNext());
+    EXPECT_EQ(plain.currentFileName(), dir.filePath(QStringLiteral("series000001.txt")));
 
     // A dot in a folder name is not the file's extension.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("run.d")));

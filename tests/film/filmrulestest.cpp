@@ -1,8 +1,6 @@
 #include <cstdlib>
 #include <memory>
 
-#include <QLoggingCategory>
-#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -37,14 +35,6 @@ void expectSquare(Model& model, int depth, int seedX, int seedY, int k)
     }
 }
 
-QStringList capturedLines;
-
-void captureIsotropy(QtMsgType, const QMessageLogContext& context, const QString& text)
-{
-    if (context.category && QString::fromLatin1(context.category) == "lithoscope.film.isotropy")
-        capturedLines << text;
-}
-
 } // namespace
 
 TEST(SimpleFilmDeposition2D, SeedGrowsIntoChebyshevSquareClippedWithoutWrapKeepingOtherFields)
@@ -68,33 +58,6 @@ TEST(SimpleFilmDeposition2D, SeedGrowsIntoChebyshevSquareClippedWithoutWrapKeepi
             EXPECT_EQ(cells[i].stamp, model.getCells()[i].stamp);
         }
     }
-}
-
-TEST(SimpleFilmDeposition2D, IsotropyLineGoesOnlyToItsLogCategory)
-{
-    // 11 x 9, seed at the centre (5, 4); one step gives the 3 x 3 square.
-    std::vector<FilmCell> cells = FilmTest::emptyLattice(11, 9);
-    cells[5 * 9 + 4].type = Substrate;
-    SimpleFilmDeposition2D quiet(11, 9, cells.data());
-    SimpleFilmDeposition2D model(11, 9, cells.data());
-
-    capturedLines.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(captureIsotropy);
-    const int first = SimpleFilmDeposition2D::isotropyRadius();
-    quiet.step(); // silent by default, but the shared counter advances
-    QLoggingCategory::setFilterRules(QStringLiteral("lithoscope.film.isotropy.info=true"));
-    const int radius = SimpleFilmDeposition2D::isotropyRadius();
-    model.step();
-    qInstallMessageHandler(previous);
-    QLoggingCategory::setFilterRules(QString());
-    EXPECT_EQ(first + 1, radius);
-    EXPECT_EQ(radius + 1, SimpleFilmDeposition2D::isotropyRadius());
-    ASSERT_EQ(1, capturedLines.size());
-    // The radius, the sites of the disc the film misses or exceeds, and their share.
-    const QStringList fields = capturedLines.first().split(',');
-    ASSERT_EQ(3, fields.size()) << capturedLines.first().toStdString();
-    EXPECT_EQ(radius, fields[0].toInt());
-    EXPECT_GE(fields[1].toLongLong(), 0);
 }
 
 TEST(SimpleFilmDeposition3D, SeedColumnGrowsIntoTwoDeepBlockClippedAtFaces)

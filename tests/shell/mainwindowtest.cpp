@@ -263,9 +263,7 @@ TEST_F(MainWindowTest, ViewAxisAndAboutActions)
     action("actionView")->trigger();
     EXPECT_EQ(script->dialogTitles().last(), QStringLiteral("Set Viewing Angle"));
     const ViewCamera& camera = window.getGLWidget()->getCamera();
-    const double expected[4] = {0, 0, -std::sqrt(0.5), std::sqrt(0.5)};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_NEAR(camera.orientation[i], expected[i], 1e-6) << i;
+    ShellTest::expectQuaternion(camera.orientation, 0, 0, -std::sqrt(0.5), std::sqrt(0.5));
 
     action("actionAxis")->setChecked(true);
     EXPECT_TRUE(camera.showAxis);

@@ -13,6 +13,7 @@
 #include "viewrenderer.h"
 
 using ShellTest::TestModel;
+using ShellTest::expectQuaternion;
 
 namespace {
 
@@ -47,13 +48,6 @@ void drag(GLwidget* view, QPointF from, QPointF to)
     QMouseEvent move(QEvent::MouseMove, to, to, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(view, &press);
     QCoreApplication::sendEvent(view, &move);
-}
-
-void expectQuaternion(const float* q, double w, double x, double y, double z)
-{
-    const double expected[4] = {w, x, y, z};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_NEAR(q[i], expected[i], 1e-6) << "component " << i;
 }
 
 QShortcut* shortcutFor(QWidget* window, Qt::Key key)
