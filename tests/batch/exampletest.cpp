@@ -1,6 +1,5 @@
 #include "batchfixture.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace {
@@ -31,20 +30,6 @@ QString cancelledOutcome(const BatchResult& result)
 
 } // namespace
 
-// Every example folder belongs to a catalogue entry.
-TEST_F(BatchTest, ExampleFoldersAreNamedAfterCatalogueLabels)
-{
-    QStringList slugs;
-    for (const QString& label : Input::Catalogue::labels())
-        slugs.append(slug(label));
-    const QDir examples(examplePath(QString()));
-    for (const QString& folder : examples.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        EXPECT_TRUE(slugs.contains(folder)) << folder.toStdString();
-        EXPECT_TRUE(QFile::exists(examples.filePath(folder + QStringLiteral("/recipe"))))
-            << folder.toStdString();
-    }
-}
-
 // The listing holds exactly the built entries. Numbers are described in the C
 // locale whatever the system's is.
 TEST_F(BatchTest, EveryBuiltEntryShowsTheListedDialogsAndMessages)
@@ -57,7 +42,6 @@ TEST_F(BatchTest, EveryBuiltEntryShowsTheListedDialogsAndMessages)
             continue;
         SCOPED_TRACE(label(index).toStdString());
         listedEntries.append(label(index));
-        ASSERT_TRUE(hasExample(index));
         const BatchResult described = run({QString::number(index), "--example", "--describe"});
         EXPECT_EQ(described.exitCode, 0) << described.err.toStdString();
         QStringList shown;
@@ -81,9 +65,8 @@ TEST_F(BatchTest, EveryBuiltExampleRunsAndSavesTheSameWithOneWorkerOrMany)
             continue;
         SCOPED_TRACE(label(index).toStdString());
         // Few steps, unless the recipe acts on a form after its last one.
-        QFile recipe(exampleFolder(index) + QStringLiteral("/recipe"));
-        ASSERT_TRUE(recipe.open(QIODevice::ReadOnly));
-        const int steps = recipe.readAll().contains("--at ") ? exampleRecipe(index).steps : 3;
+        const Recipe recipe = exampleRecipe(index);
+        const int steps = recipe.actsOnForms ? recipe.steps : 3;
         const QStringList arguments{QString::number(index), "--example", "--seed", "3", "--quiet",
                                     "--steps", QString::number(steps), "--threads"};
         const QString frame = QStringLiteral("-%1.png");

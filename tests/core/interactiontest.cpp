@@ -80,21 +80,6 @@ TEST(ScriptedInteraction, AppliesSettingsThenAcceptsThroughTheDialog)
     EXPECT_TRUE(script->settingErrors().isEmpty());
 }
 
-// A dialog that refuses to close counts as rejected.
-TEST(ScriptedInteraction, RejectsWhenToldOnceOrWhenTheDialogRefusesToClose)
-{
-    TestSupport::ScriptedScope script;
-    OptionDialog refusing;
-    EXPECT_EQ(Interaction::interaction().exec(&refusing), QDialog::Rejected);
-    script->addSetting(QStringLiteral("chkAgree"), QStringLiteral("true"));
-    script->rejectNextDialog();
-    OptionDialog first;
-    EXPECT_EQ(Interaction::interaction().exec(&first), QDialog::Rejected);
-    OptionDialog second;
-    second.agree->setChecked(true);
-    EXPECT_EQ(Interaction::interaction().exec(&second), QDialog::Accepted);
-}
-
 TEST(ScriptedInteraction, OutOfRangeAndMalformedValuesAreErrorsNotClamps)
 {
     using Interaction::WidgetScript;

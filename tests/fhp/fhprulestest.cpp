@@ -1,3 +1,5 @@
+#include <QThreadPool>
+
 #include <gtest/gtest.h>
 
 #include "Automata/FhpAutomata/accelerationfhp.h"
@@ -60,13 +62,16 @@ TEST(FhpAutomaton, ParticlesLeavingTheLatticeAreLostAndEveryColumnStreams)
     EXPECT_EQ(site(wide, 1, 0).particles(), E);
     EXPECT_EQ(particleTotal(wide), 1);
     // A lattice narrower than the pool still streams every column.
-    PoolSize pool(8);
+    QThreadPool* pool = QThreadPool::globalInstance();
+    const int threads = pool->maxThreadCount();
+    pool->setMaxThreadCount(8);
     Lattice narrow(3, 4);
     for (int y = 0; y < 4; ++y)
         narrow.particles(0, y, E);
     FhpAutomaton thin(3, 4, narrow.data());
     thin.step();
     thin.step();
+    pool->setMaxThreadCount(threads);
     for (int y = 0; y < 4; ++y)
         EXPECT_EQ(site(thin, 2, y).particles(), E) << "row " << y;
 }

@@ -81,8 +81,11 @@ struct Dialog {
 
 } // namespace
 
-TEST(Annealing, TheTwistedMajorityRuleOnTheTorus)
+TEST(Annealing, OnlyBlackIsTrueAndTheTwistedMajorityRuleRunsOnTheTorus)
 {
+    EXPECT_TRUE(AnnealingRuleMooreNeighborhood::convertColor(0, 0, 0));
+    EXPECT_FALSE(AnnealingRuleMooreNeighborhood::convertColor(0, 0, 1));
+    EXPECT_FALSE(AnnealingRuleMooreNeighborhood::convertColor(255, 255, 255));
     const bool table[10] = {false, false, false, false, true, false, true, true, true, true};
     for (int s = 0; s <= 9; ++s)
         EXPECT_EQ(AnnealingRuleMooreNeighborhood::nextValue(s), table[s]) << s;
@@ -143,13 +146,6 @@ TEST(Annealing, CellsAreColouredByCurrentAndInitialValueInEveryPassAndSavedInBla
     }
     EXPECT_EQ(frame.pixel(6, 1) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(ViewRenderer::renderOffscreen(model->getPainter(), ViewCamera(), 8, 8), frame);
-}
-
-TEST(AnnealingEntry, OnlyBlackIsTrue)
-{
-    EXPECT_TRUE(AnnealingRuleMooreNeighborhood::convertColor(0, 0, 0));
-    EXPECT_FALSE(AnnealingRuleMooreNeighborhood::convertColor(0, 0, 1));
-    EXPECT_FALSE(AnnealingRuleMooreNeighborhood::convertColor(255, 255, 255));
 }
 
 TEST(Interpolation, OneStepOfEachRuleOnTheRing)

@@ -82,21 +82,6 @@ TEST(ShellDialogs, CheckBoxEnablesItsLabelAndSpinBox)
     }
 }
 
-TEST(ShellDialogs, GettersReadTheirOwnFields)
-{
-    TestSupport::ScriptedScope script;
-    const char* names[] = {"dsbCellSize", "dsbTimeStepDuration", "dsbRate", "sbxSizeX", "sbxSizeY"};
-    for (int i = 0; i < 5; ++i)
-        script->addSetting(QString::fromLatin1(names[i]), QString::number(i + 2));
-    Ui::SimpleDataInputDialog data;
-    Ui::SelectNeighborhoodSizeDialog size;
-    ASSERT_EQ(Interaction::interaction().exec(&data), QDialog::Accepted);
-    ASSERT_EQ(Interaction::interaction().exec(&size), QDialog::Accepted);
-    EXPECT_EQ((std::vector<double>{data.getCellSize(), data.getTimeStepDuration(), data.getRate(),
-                                   double(size.getSizeX()), double(size.getSizeY())}),
-              (std::vector<double>{2, 3, 4, 5, 6}));
-}
-
 TEST(DoubleDelegate, EditsCellsAsNumbersAndOpensTextAtZero)
 {
     const double largest = std::numeric_limits<double>::max();

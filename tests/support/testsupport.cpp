@@ -26,6 +26,9 @@ QString label(int index)
     return Input::Catalogue::labels().value(index);
 }
 
+namespace {
+
+// The examples/ folder name of a label.
 QString slug(const QString& label)
 {
     QString name = label.toLower();
@@ -33,20 +36,12 @@ QString slug(const QString& label)
     return name.remove(QRegularExpression(QStringLiteral("^-+|-+$")));
 }
 
-QString exampleFolder(int index)
-{
-    return examplePath(slug(label(index)));
-}
-
-bool hasExample(int index)
-{
-    return QFile::exists(exampleFolder(index) + QStringLiteral("/recipe"));
-}
+} // namespace
 
 Recipe exampleRecipe(int index)
 {
     Recipe recipe;
-    const QDir folder(exampleFolder(index));
+    const QDir folder(examplePath(slug(label(index))));
     QFile file(folder.filePath(QStringLiteral("recipe")));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << label(index).toStdString();
     QTextStream in(&file);
@@ -60,6 +55,8 @@ Recipe exampleRecipe(int index)
             recipe.settings.append({argument.section(QLatin1Char('='), 0, 0), argument.section(QLatin1Char('='), 1)});
         else if (option == QLatin1String("--steps"))
             recipe.steps = argument.toInt();
+        else if (option == QLatin1String("--at"))
+            recipe.actsOnForms = true;
     }
     return recipe;
 }
@@ -92,6 +89,9 @@ QString listed(const QString& described)
     return fields.join(QStringLiteral(" | "));
 }
 
+namespace {
+
+// The lithoscope-batch program next to the test programs.
 QString batchProgram()
 {
     const QByteArray fromEnv = qgetenv("LITHOSCOPE_BATCH");
@@ -99,6 +99,8 @@ QString batchProgram()
         return QString::fromLocal8Bit(fromEnv);
     return QCoreApplication::applicationDirPath() + QStringLiteral("/lithoscope-batch");
 }
+
+} // namespace
 
 BatchResult runBatch(const QStringList& arguments, const QString& workingFolder, int timeoutMs)
 {

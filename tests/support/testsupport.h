@@ -57,19 +57,18 @@ public:
 QString examplePath(const QString& relative);
 
 // Catalogue entries: whether the entry's family is part of the program yet,
-// its label, and its folder in examples/ (named after the label).
+// and its label.
 bool isBuilt(int index);
 QString label(int index);
-QString slug(const QString& label);
-QString exampleFolder(int index);
-bool hasExample(int index);
 
 // What an entry's example recipe answers: its inputs (resolved against the
-// example's folder), its NAME=VALUE settings and its number of steps.
+// example's folder), its NAME=VALUE settings and its number of steps, and
+// whether it acts on a form between steps.
 struct Recipe {
     QStringList inputs;
     QList<QPair<QString, QString>> settings;
     int steps = 0;
+    bool actsOnForms = false;
 };
 Recipe exampleRecipe(int index);
 
@@ -120,9 +119,6 @@ QStringList listing(const QString& relative);
 // A line of lithoscope-batch --describe (tab-separated fields) as listings
 // write it: the fields joined by " | ", empty fields at the end left out.
 QString listed(const QString& described);
-
-// The lithoscope-batch program next to the test programs.
-QString batchProgram();
 
 struct BatchResult {
     int exitCode = -1;
