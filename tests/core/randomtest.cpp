@@ -24,21 +24,6 @@ std::vector<int> drawMany(int n)
 
 } // namespace
 
-TEST(Random, DrawsStayWithinFifteenBitsAndReachBothEnds)
-{
-    Random::seed(12345);
-    int lowest = Random::RandMax, highest = 0;
-    for (int i = 0; i < 200000; ++i) {
-        const int v = Random::draw();
-        ASSERT_GE(v, 0);
-        ASSERT_LE(v, Random::RandMax);
-        lowest = std::min(lowest, v);
-        highest = std::max(highest, v);
-    }
-    EXPECT_LT(lowest, 10);
-    EXPECT_GT(highest, Random::RandMax - 10);
-}
-
 TEST(Random, RangedIntegerStaysInItsBounds)
 {
     Random::seed(1);
