@@ -6,8 +6,10 @@
 
 #include "automaton3d.h"
 #include "painter.h"
-#include "FilmDeposition/cellsurface.h"
-#include "FilmDeposition/surfacepainting.h"
+#include "savedglstate.h"
+#include "Surfaces/cellsurface.h"
+#include "Surfaces/referencematch.h"
+#include "Surfaces/surfacepainting.h"
 
 namespace Automata {
 
@@ -34,28 +36,28 @@ public:
 
     void paint() override
     {
-        glPushAttrib(GL_ALL_ATTRIB_BITS);
-        FilmDeposition::SurfacePainting::begin();
+        const SavedGlState saved;
+        Surfaces::SurfacePainting::begin();
         for (std::size_t i = 0; i < surfaces.size(); ++i)
-            FilmDeposition::SurfacePainting::draw(surfaces[i], volume->getColor(types[i]));
-        glPopAttrib();
+            Surfaces::SurfacePainting::draw(surfaces[i], volume->getColor(types[i]));
     }
 
     int getWidth() override { return volume->getWidth(); }
     int getHeight() override { return volume->getDepth(); }
 
-    const std::vector<FilmDeposition::CellSurface>& getSurfaces() const { return surfaces; }
+    const std::vector<Surfaces::CellSurface>& getSurfaces() const { return surfaces; }
     const std::vector<T>& getTypes() const { return types; }
 
 private:
-    FilmDeposition::CellSurface extract(const T& type)
+    Surfaces::CellSurface extract(const T& type)
     {
-        return FilmDeposition::CellSurface::open<Cmp>(volume->getWidth(), volume->getHeight(),
-                                                      volume->getDepth(), volume->getCells(), type);
+        return Surfaces::CellSurface::open(volume->getWidth(), volume->getHeight(),
+                                           volume->getDepth(), volume->getCells(),
+                                           Surfaces::ReferenceMatch<T, Cmp>(type));
     }
 
     Automaton3D<T>* volume;
-    std::vector<FilmDeposition::CellSurface> surfaces;
+    std::vector<Surfaces::CellSurface> surfaces;
     std::vector<T> types;
 };
 

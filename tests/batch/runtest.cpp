@@ -77,18 +77,3 @@ TEST_F(BatchRunTest, SaveThatCannotBeWrittenExitsFour)
     expectRefused({"29", "--input", image, "--steps", "3", "--save-all", "run.txt", "--quiet"}, 4, "run.txt");
     EXPECT_EQ(run({"29", "--input", image, "--steps", "1", "--save", "no-such-folder/s.png"}).exitCode, 4);
 }
-
-TEST_F(BatchRunTest, SeedMakesRandomRunsRepeatable)
-{
-    const QString index = QStringLiteral("FHP");
-    auto saveWithSeed = [&](const QString& seed, const QString& file) {
-        const TestSupport::BatchResult result =
-            run({index, "--example", "--steps", "10", "--seed", seed, "--save", file, "--quiet"});
-        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-    };
-    saveWithSeed("5", "a.png");
-    saveWithSeed("5", "b.png");
-    saveWithSeed("6", "c.png");
-    EXPECT_TRUE(sameFile(path("a.png"), path("b.png")));
-    EXPECT_FALSE(sameFile(path("a.png"), path("c.png")));
-}

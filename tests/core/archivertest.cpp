@@ -18,18 +18,6 @@ struct Planes {
     }
 };
 
-class FixedFrame : public Interaction::FrameSource {
-public:
-    QImage grabFrame() override
-    {
-        ++grabs;
-        QImage image(4, 4, QImage::Format_RGB32);
-        image.fill(Qt::green);
-        return image;
-    }
-    int grabs = 0;
-};
-
 } // namespace
 
 TEST(AutomatonArchiver, PictureHasLatticeRowZeroOnTopInSixteenBitColours)
@@ -124,8 +112,8 @@ TEST(ScreenArchiver, FirstStepOnlyAsksForTheName)
     TestSupport::ScriptedScope script;
     QTemporaryDir dir;
     script->queueSaveFile(dir.filePath(QStringLiteral("view.png")));
-    FixedFrame frame;
-    Persistence::ScreenArchiver archiver(&frame);
+    TestSupport::FakeView frame;
+    Persistence::ScreenArchiver archiver(Interaction::frameSource());
     archiver.saveStep(nullptr, nullptr, nullptr, 0, 0);
     EXPECT_EQ(frame.grabs, 0);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("view00000.png"))));

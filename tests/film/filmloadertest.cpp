@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include <QDir>
@@ -133,13 +134,15 @@ TEST(FilmLoaders, HeightMapVolumeBeyondTheMemoryBudgetIsRefusedBeforeItIsBuilt)
 }
 
 // As in the example, "Generate Surface" is pressed on the form the loader
-// shows without waiting: the view shows lit surfaces on white until the next
-// step, then points on black, film in its material colour (0.7, 0.7, 0)
-// whichever way the driver rounds 0.7.
+// shows without waiting: each surface encloses its own material, the view is
+// asked for a frame and shows lit surfaces on white until the next step, then
+// points on black, film in its material colour (0.7, 0.7, 0) whichever way
+// the driver rounds 0.7.
 TEST(FilmLoaders, ThreeDimensionalExampleShowsLitSurfacesUntilTheNextStepThenPoints)
 {
     const TestSupport::Recipe recipe = TestSupport::exampleRecipe(film3DEntry);
     TestSupport::ScriptedScope scope;
+    TestSupport::FakeView view;
     scope->queueOpenFile(recipe.inputs.value(0));
     const auto model = TestSupport::buildEntry<SimpleFilmDeposition3D>(film3DEntry);
     ASSERT_TRUE(model);
@@ -149,6 +152,16 @@ TEST(FilmLoaders, ThreeDimensionalExampleShowsLitSurfacesUntilTheNextStepThenPoi
         model->step();
     EXPECT_EQ(Interaction::WidgetScript::Result::Applied,
               scope->setFormWidget(QStringLiteral("btnGenerateSurface"), QStringLiteral("click")));
+    EXPECT_EQ(1, view.requests);
+    for (const FilmDepositionCell material : {Film, Substrate}) {
+        const auto expected = Automata::Surfaces::CellSurface::closed(
+            model->getWidth(), model->getHeight(), model->getDepth(), model->getCells(),
+            [material](const FilmCell& c) { return c.type == material; });
+        const auto& shown = material == Film ? model->filmSurface() : model->substrateSurface();
+        ASSERT_EQ(expected.triangleCount(), shown.triangleCount()) << material;
+        EXPECT_EQ(0, std::memcmp(expected.getTriangles().data(), shown.getTriangles().data(),
+                                 shown.triangleCount() * sizeof(shown.getTriangles()[0])));
+    }
     ViewCamera camera;
     camera.setAngles(60, 0, 30);
     QString error;

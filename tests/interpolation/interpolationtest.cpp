@@ -183,6 +183,9 @@ TEST(Interpolation, AModelDerivedFurtherKeepsItsOwnCellRule)
     public:
         using SingleDimensionLinearInterpolation::SingleDimensionLinearInterpolation;
         void updateCell(int i) override { setNext(i, fixed[static_cast<std::size_t>(i)] ? at(i, 0) : at(i, 0) * 0.5); }
+
+    protected:
+        void sweep() override { sweepCells([this](int i) { Halving::updateCell(i); }); }
     };
     Halving model({4.0, 8.0, 2.0}, {false, true, false});
     model.step();

@@ -60,6 +60,12 @@ public:
     using SandAutomaton::SandAutomaton;
     void updateBlock(int x, int y) override { origins.emplace_back(x, y); }
     std::vector<std::pair<int, int>> origins;
+
+protected:
+    void sweep(int origin) override
+    {
+        sweepBlocks(origin, [this](int x, int y) { BlockRecorder::updateBlock(x, y); });
+    }
 };
 
 } // namespace

@@ -19,7 +19,7 @@
 #include "Ui/setviewangledialog.h"
 #include "Ui/simpledatainputdialog.h"
 #include "aboutdialog.h"
-#include "dialogdescriber.h"
+#include "batch/dialogdescriber.h"
 #include "mainwindow.h"
 #include "runinfoform.h"
 #include "testsupport.h"

@@ -53,6 +53,10 @@ TEST_F(MainWindowTest, RunsStepExactlyRepaintAtTheUpdateIntervalShowTheTimeAndCa
     window.show();
     TestModel* model = load();
     drainEvents();
+    // A form that changed what is drawn asks the seam's view for a frame.
+    model->paintedAt.clear();
+    Interaction::requestFrame();
+    EXPECT_EQ(model->paintedAt, (std::vector<int>{0}));
     model->paintedAt.clear();
     action("actionRunStep")->trigger();
     EXPECT_EQ(model->paintedAt, (std::vector<int>{1}));
@@ -95,6 +99,17 @@ TEST_F(MainWindowTest, RunsStepExactlyRepaintAtTheUpdateIntervalShowTheTimeAndCa
     action("actionRendering")->trigger();
     EXPECT_FALSE(window.getGLWidget()->isRenderingEnabled());
     EXPECT_EQ(window.getRenderInterval(), 4u);
+}
+
+// Screen archivers and forms reach the window's view through the seam; a
+// window that is gone leaves no view behind for later models.
+TEST(MainWindowView, IsTheSeamsViewWhileTheWindowLives)
+{
+    TestSupport::ScriptedScope script;
+    auto* window = new MainWindow;
+    EXPECT_EQ(Interaction::frameSource(), window->getGLWidget());
+    delete window;
+    EXPECT_EQ(Interaction::frameSource(), nullptr);
 }
 
 TEST_F(MainWindowTest, SelectedEntryIsBuiltOnlyByLoadAndAFailedLoadKeepsTheModel)

@@ -27,11 +27,7 @@ public:
         painter = new RecordingPainter(this);
         ++alive;
     }
-    ~TestModel() override
-    {
-        delete painter;
-        --alive;
-    }
+    ~TestModel() override { --alive; }
 
     void step() override
     {

@@ -14,6 +14,7 @@
 #include "Automata/automaton.h"
 #include "Automata/sizecheck.h"
 #include "Input/catalogue.h"
+#include "Interaction/framesource.h"
 #include "Interaction/scriptedinteraction.h"
 
 // Readable QString values in test failure messages.
@@ -42,6 +43,25 @@ public:
 private:
     Interaction::Interaction* previous;
     Interaction::ScriptedInteraction script;
+};
+
+// Stands in for the program's view while it lives: grabs give a 4 x 4 green
+// frame, and grabs and frame requests are counted.
+class FakeView : public Interaction::FrameSource {
+public:
+    FakeView() : previous(Interaction::frameSource()) { install(this); }
+    ~FakeView() override { install(previous); }
+    FakeView(const FakeView&) = delete;
+    FakeView& operator=(const FakeView&) = delete;
+
+    QImage grabFrame() override;
+    void requestFrame() override { ++requests; }
+
+    int grabs = 0;
+    int requests = 0;
+
+private:
+    Interaction::FrameSource* previous;
 };
 
 // Sets the memory budget of the size check for the lifetime of the scope.

@@ -14,11 +14,12 @@
 #include "console.h"
 #include "dialogdescriber.h"
 #include "progressdisplay.h"
-#include "viewrenderer.h"
 
 namespace Batch {
 
-BatchRun::BatchRun(const BatchOptions& options) : options(options)
+BatchRun::BatchRun(const BatchOptions& options, Factory factory)
+    : options(options), factory(factory ? std::move(factory) : Factory(&Input::AutomatonFactory)),
+      view(options)
 {
     for (const StepAction& action : options.actions) {
         if (action.setting.value == Interaction::WidgetScript::clickValue())
@@ -61,19 +62,23 @@ int BatchRun::execute()
         QThreadPool::globalInstance()->setMaxThreadCount(options.threads);
 
     Interaction::Interaction& previous = Interaction::Interaction::current();
+    Interaction::FrameSource* previousView = Interaction::frameSource();
     Interaction::Interaction::install(&script);
+    Interaction::FrameSource::install(&view);
     const int code = buildAndRun(script);
     // Forms act on the model, so they go first, as in the main window.
     script.closeForms();
+    view.setPainter(nullptr);
     delete model;
     model = nullptr;
+    Interaction::FrameSource::install(previousView);
     Interaction::Interaction::install(&previous);
     return code;
 }
 
 int BatchRun::buildAndRun(Interaction::ScriptedInteraction& script)
 {
-    model = Input::AutomatonFactory(options.modelIndex, nullptr);
+    model = factory(options.modelIndex, nullptr);
     int code = checkSettingErrors(script);
     if (code != ExitOk)
         return code;
@@ -89,6 +94,7 @@ int BatchRun::buildAndRun(Interaction::ScriptedInteraction& script)
     }
     if (options.describe)
         return ExitOk;
+    view.setPainter(model->getPainter());
 
     // A new model starts with Save All off and the current interval, as in the main window.
     model->setSaveAll(false, options.interval);
@@ -98,6 +104,8 @@ int BatchRun::buildAndRun(Interaction::ScriptedInteraction& script)
     }
 
     code = runSteps(script);
+    if (code == ExitOk && !options.saveAllFile.isEmpty())
+        code = checkViewDrawn(QStringLiteral("--save-all"));
     if (code != ExitOk)
         return code;
 
@@ -258,6 +266,9 @@ int BatchRun::saveState(Interaction::ScriptedInteraction& script)
     }
     if (script.questionRepeated())
         return checkRepeatedQuestion(script);
+    const int code = checkViewDrawn(QStringLiteral("--save"));
+    if (code != ExitOk)
+        return code;
     if (!asked) {
         Console::reason(QStringLiteral("note: Save of this model asks for no file name; "
                                        "nothing was written to %1").arg(file));
@@ -272,16 +283,9 @@ int BatchRun::saveState(Interaction::ScriptedInteraction& script)
 
 int BatchRun::drawView()
 {
-    ViewCamera camera;
-    camera.scale = 1.0f;
-    camera.setAngles(options.viewAngles[0], options.viewAngles[1], options.viewAngles[2]);
-    QString error;
-    const QImage image = ViewRenderer::renderOffscreen(model->getPainter(), camera,
-                                                       options.viewSize.width(),
-                                                       options.viewSize.height(), &error);
+    const QImage image = view.grabFrame();
     if (image.isNull()) {
-        Console::reason(QStringLiteral("could not draw the view: %1")
-                            .arg(error.isEmpty() ? QStringLiteral("no OpenGL frame") : error));
+        Console::reason(QStringLiteral("could not draw the view: %1").arg(view.failure()));
         return ExitOutput;
     }
     if (!image.save(options.viewFile)) {
@@ -289,6 +293,18 @@ int BatchRun::drawView()
         return ExitOutput;
     }
     return ExitOk;
+}
+
+int BatchRun::checkViewDrawn(const QString& option) const
+{
+    if (!view.hasFailed())
+        return ExitOk;
+    const QString what = option + QStringLiteral(" of this model saves what the view shows, which");
+    if (!OffscreenView::hasDisplay())
+        Console::reason(OffscreenView::noDisplayReason(what, option));
+    else
+        Console::reason(QStringLiteral("%1 could not be drawn: %2").arg(what, view.failure()));
+    return ExitOutput;
 }
 
 void BatchRun::printBench() const

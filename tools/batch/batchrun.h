@@ -1,8 +1,13 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 #include "batchoptions.h"
+#include "offscreenview.h"
+
+class QWidget;
 
 namespace Automata {
 class Automaton;
@@ -18,10 +23,15 @@ class ProgressDisplay;
 
 // One run of the batch runner: builds the entry through the factory with a
 // scripted interaction answering every dialog, runs it, and saves and draws
-// what was asked. execute() returns the process exit code.
+// what was asked. execute() returns the process exit code. While it runs, its
+// offscreen view is the seam's view.
 class BatchRun {
 public:
-    explicit BatchRun(const BatchOptions& options);
+    // Builds the model of a catalogue index (null when nothing was built).
+    using Factory = std::function<Automata::Automaton*(int index, QWidget* parent)>;
+
+    // The catalogue's factory unless another is given, as by tests with models of their own.
+    explicit BatchRun(const BatchOptions& options, Factory factory = Factory());
     ~BatchRun();
     BatchRun(const BatchRun&) = delete;
     BatchRun& operator=(const BatchRun&) = delete;
@@ -40,10 +50,14 @@ private:
     int checkUnused(const Interaction::ScriptedInteraction& script) const;
     int saveState(Interaction::ScriptedInteraction& script);
     int drawView();
+    // Exit 4 with the reason when a model that saves the view could not draw it.
+    int checkViewDrawn(const QString& option) const;
     void printBench() const;
     void dropUnusedSaveNames(Interaction::ScriptedInteraction& script);
 
     const BatchOptions& options;
+    Factory factory;
+    OffscreenView view;
     Automata::Automaton* model = nullptr;
     ProgressDisplay* progress = nullptr;
     qint64 stepNanoseconds = 0; // time spent inside step() only

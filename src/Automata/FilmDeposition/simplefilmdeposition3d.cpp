@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "../Surfaces/referencematch.h"
 #include "../columnbands.h"
+#include "filmcelltypecomparer.h"
 #include "simplefilmdeposition3dpainter.h"
 
 namespace Automata {
@@ -15,6 +17,9 @@ inline unsigned char isSolid(const FilmCell& cell)
     return cell.type == Substrate || cell.type == Film;
 }
 
+// A surface encloses the voxels of the reference's material.
+using SameMaterial = Surfaces::ReferenceMatch<FilmCell, FilmCellTypeComparer>;
+
 } // namespace
 
 SimpleFilmDeposition3D::SimpleFilmDeposition3D(int width, int height, int depth,
@@ -24,14 +29,11 @@ SimpleFilmDeposition3D::SimpleFilmDeposition3D(int width, int height, int depth,
 {
     std::copy(initial, initial + cellCount(), cells);
     std::copy(initial, initial + cellCount(), nextCells);
-    film = CellSurface::open(width, height, depth, cells, FilmCell::filmReference());
-    substrate = CellSurface::open(width, height, depth, cells, FilmCell::substrateReference());
+    film = Surfaces::CellSurface::open(width, height, depth, cells,
+                                       SameMaterial(FilmCell::filmReference()));
+    substrate = Surfaces::CellSurface::open(width, height, depth, cells,
+                                            SameMaterial(FilmCell::substrateReference()));
     painter = new SimpleFilmDeposition3DPainter(this);
-}
-
-SimpleFilmDeposition3D::~SimpleFilmDeposition3D()
-{
-    delete painter;
 }
 
 void SimpleFilmDeposition3D::step()
@@ -91,18 +93,12 @@ void SimpleFilmDeposition3D::step()
         }
     });
 
-    swapCells();
     fresh = false;
+    finishStep();
 }
 
 void SimpleFilmDeposition3D::save()
 {
-}
-
-void SimpleFilmDeposition3D::setSaveAll(bool saveAll, int interval)
-{
-    (void)interval;
-    this->saveAll = saveAll;
 }
 
 const float* SimpleFilmDeposition3D::getColor(const FilmCell& cell)
@@ -112,19 +108,21 @@ const float* SimpleFilmDeposition3D::getColor(const FilmCell& cell)
 
 void SimpleFilmDeposition3D::regenerateSurfaces()
 {
-    film = CellSurface::closed(width, height, depth, cells, FilmCell::filmReference(),
-                               FilmCell::outsideCell());
-    substrate = CellSurface::closed(width, height, depth, cells, FilmCell::substrateReference(),
-                                    FilmCell::outsideCell());
+    film = Surfaces::CellSurface::closed(width, height, depth, cells,
+                                         SameMaterial(FilmCell::filmReference()),
+                                         FilmCell::outsideCell());
+    substrate = Surfaces::CellSurface::closed(width, height, depth, cells,
+                                              SameMaterial(FilmCell::substrateReference()),
+                                              FilmCell::outsideCell());
     fresh = true;
 }
 
-const CellSurface& SimpleFilmDeposition3D::filmSurface()
+const Surfaces::CellSurface& SimpleFilmDeposition3D::filmSurface()
 {
     return film;
 }
 
-const CellSurface& SimpleFilmDeposition3D::substrateSurface()
+const Surfaces::CellSurface& SimpleFilmDeposition3D::substrateSurface()
 {
     return substrate;
 }

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "../Surfaces/cellsurface.h"
 #include "../automaton3d.h"
-#include "cellsurface.h"
 #include "filmcell.h"
 
 namespace Automata {
@@ -17,25 +17,23 @@ class SimpleFilmDeposition3D : public Automaton3D<FilmCell> {
 public:
     // Copies width x height x depth voxels in volume order.
     SimpleFilmDeposition3D(int width, int height, int depth, const FilmCell* initial);
-    ~SimpleFilmDeposition3D() override;
 
     void step() override;
     // The model has no picture of its own to save.
     void save() override;
-    void setSaveAll(bool saveAll, int interval) override;
     const float* getColor(const FilmCell& cell) override;
 
     // Rebuilds the closed film and substrate surfaces of the current volume
     // and marks them fresh.
     virtual void regenerateSurfaces();
-    virtual const CellSurface& filmSurface();
-    virtual const CellSurface& substrateSurface();
+    virtual const Surfaces::CellSurface& filmSurface();
+    virtual const Surfaces::CellSurface& substrateSurface();
     virtual bool surfacesFresh();
 
 private:
     bool fresh = false;
-    CellSurface film;
-    CellSurface substrate;
+    Surfaces::CellSurface film;
+    Surfaces::CellSurface substrate;
     // Scratch of the separable 3 x 3 x 3 test: solid within one step along z,
     // then within one step along y and z.
     std::vector<unsigned char> nearAlongZ;

@@ -2,6 +2,7 @@
 
 #include <qopengl.h>
 
+#include "../savedglstate.h"
 #include "singledimensionlinearinterpolation.h"
 
 namespace Automata {
@@ -26,6 +27,7 @@ void SingleDimensionInterpolationPainter::paint()
         return;
 
     largestValue = values[0];
+    const SavedGlState saved;
     glColor3f(0.0f, 0.8f, 0.0f);
     glBegin(GL_LINE_STRIP);
     for (int i = 0; i < n; ++i) {

@@ -5,7 +5,7 @@
 #include "cellsurface.h"
 
 namespace Automata {
-namespace FilmDeposition {
+namespace Surfaces {
 
 // How the painters of volumes draw lit surfaces: on white, smooth-shaded with
 // light 0 and colour material, each surface as one triangle list with a
@@ -37,5 +37,5 @@ public:
     }
 };
 
-} // namespace FilmDeposition
+} // namespace Surfaces
 } // namespace Automata

@@ -1,7 +1,9 @@
 #include "marchingcubes.h"
 
+#include <cmath>
+
 namespace Automata {
-namespace FilmDeposition {
+namespace Surfaces {
 
 // Corner numbering of the tables: 0 (x, y+s, z), 1 (x+s, y+s, z), 2 (x+s, y, z),
 // 3 (x, y, z) and the same four one side higher in z for 4 to 7.
@@ -351,5 +353,5 @@ const signed char MarchingCubes::triangleTable[256][16] = {
     {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1},
 };
 
-} // namespace FilmDeposition
+} // namespace Surfaces
 } // namespace Automata
