@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 
 #include "Persistence/automatonarchiver.h"
-#include "Persistence/screenarchiver.h"
 #include "testsupport.h"
 
 namespace {
@@ -105,20 +104,4 @@ TEST(AutomatonArchiver, SingleSaveRemembersTheFolder)
     // A cancelled single save writes nothing and keeps the remembered path.
     archiver.save(p.r.data(), p.g.data(), p.b.data(), 2, 2);
     EXPECT_EQ(script->fileDialogFolders().last(), QDir(name).absolutePath());
-}
-
-TEST(ScreenArchiver, FirstStepOnlyAsksForTheName)
-{
-    TestSupport::ScriptedScope script;
-    QTemporaryDir dir;
-    script->queueSaveFile(dir.filePath(QStringLiteral("view.png")));
-    TestSupport::FakeView frame;
-    Persistence::ScreenArchiver archiver(Interaction::frameSource());
-    archiver.saveStep(nullptr, nullptr, nullptr, 0, 0);
-    EXPECT_EQ(frame.grabs, 0);
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("view00000.png"))));
-    archiver.saveStep(nullptr, nullptr, nullptr, 0, 0);
-    EXPECT_EQ(frame.grabs, 1);
-    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("view00000.png"))));
-    EXPECT_EQ(QImage(dir.filePath(QStringLiteral("view00000.png"))).pixel(1, 1), qRgb(0, 255, 0));
 }

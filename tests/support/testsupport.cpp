@@ -10,14 +10,6 @@
 
 namespace TestSupport {
 
-QImage FakeView::grabFrame()
-{
-    ++grabs;
-    QImage frame(4, 4, QImage::Format_RGB32);
-    frame.fill(Qt::green);
-    return frame;
-}
-
 QString examplePath(const QString& relative)
 {
     return QStringLiteral(LITHOSCOPE_SOURCE_DIR "/examples/") + relative;
