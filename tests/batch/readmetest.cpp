@@ -121,7 +121,7 @@ protected:
     static QString labelOfFolder(const QString& folder)
     {
         for (const QString& label : Input::Catalogue::labels())
-            if (slug(label) == folder)
+            if (Batch::OptionParser::slug(label) == folder)
                 return label;
         return QString();
     }
@@ -142,7 +142,7 @@ TEST_F(ReadmeTest, EveryBatchCommandShownRuns)
             // A placeholder stands for every entry with an example.
             if (words(command).contains(QStringLiteral("MODEL"))) {
                 for (int index = 0; index < Input::Catalogue::size(); ++index) {
-                    if (built(index) && hasExample(index))
+                    if (TestSupport::isBuilt(index))
                         runCommand(QString(command).replace(QStringLiteral("MODEL"), QString::number(index)));
                 }
             } else {
@@ -229,12 +229,13 @@ TEST_F(ReadmeTest, PicturesSectionNamesTheModelsWhoseSaveWritesNone)
     for (auto match = span.globalMatch(paragraph); match.hasNext();)
         listed.append(match.next().captured(1));
     for (int index = 0; index < Input::Catalogue::size(); ++index) {
-        if (!built(index) || !hasExample(index))
+        if (!TestSupport::isBuilt(index))
             continue;
         const QString out = path(QStringLiteral("save-%1.png").arg(index));
         const TestSupport::BatchResult result = run({QString::number(index), "--example", "--save", out, "--quiet"});
-        EXPECT_EQ(result.exitCode, 0) << label(index).toStdString();
-        EXPECT_EQ(QFile::exists(out), !listed.contains(slug(label(index)))) << label(index).toStdString();
+        const QString label = TestSupport::label(index);
+        EXPECT_EQ(result.exitCode, 0) << label.toStdString();
+        EXPECT_EQ(QFile::exists(out), !listed.contains(Batch::OptionParser::slug(label))) << label.toStdString();
     }
 }
 

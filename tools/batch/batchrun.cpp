@@ -133,9 +133,10 @@ int BatchRun::buildAndRun(Interaction::ScriptedInteraction& script)
             return code;
     }
     if (options.describe) {
+        // The listing stays empty; the note says that this is all there is.
         if (dialogsDescribed == 0)
-            Console::out(QStringLiteral("\"%1\" opens no dialog or form.")
-                             .arg(Input::Catalogue::labels().value(options.modelIndex)));
+            Console::reason(QStringLiteral("note: \"%1\" opens no dialog or form")
+                                .arg(Input::Catalogue::labels().value(options.modelIndex)));
         return ExitOk;
     }
     view.setPainter(model->getPainter());
