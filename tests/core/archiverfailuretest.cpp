@@ -19,29 +19,6 @@ void saveStep(Persistence::Archiver& archiver)
     archiver.saveStep(grey, grey, grey, 2, 2);
 }
 
-// A view that always has a picture, installed while it lives; grabs are counted.
-class PictureView : public Interaction::FrameSource {
-public:
-    PictureView() : previous(Interaction::frameSource()) { install(this); }
-    ~PictureView() override { install(previous); }
-    PictureView(const PictureView&) = delete;
-    PictureView& operator=(const PictureView&) = delete;
-
-    QImage grabFrame() override
-    {
-        ++grabs;
-        QImage frame(4, 4, QImage::Format_RGB32);
-        frame.fill(Qt::green);
-        return frame;
-    }
-    void requestFrame() override {}
-
-    int grabs = 0;
-
-private:
-    Interaction::FrameSource* previous;
-};
-
 QString missingFolderText(const QString& file, const QString& folder)
 {
     return QStringLiteral("Could not write %1: the folder %2 does not exist.").arg(file, folder);
@@ -54,7 +31,9 @@ QString missingFolderText(const QString& file, const QString& folder)
 // as the folder is there. Saves of what the view shows do the same.
 TEST(ArchiverFailures, SeriesWarnsAtItsFirstPictureThatCannotBeWritten)
 {
-    PictureView view;
+    TestSupport::FakeView view;
+    view.picture = QImage(4, 4, QImage::Format_RGB32);
+    view.picture.fill(Qt::green);
     for (const bool screen : {false, true}) {
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("later"));

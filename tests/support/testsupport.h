@@ -47,7 +47,8 @@ private:
 };
 
 // Stands in for the program's view while it lives and counts the frames
-// requested of it; it has no picture to give.
+// requested of it and the grabs; a grab gives `picture`, which is null unless
+// a test sets one.
 class FakeView : public Interaction::FrameSource {
 public:
     FakeView() : previous(Interaction::frameSource()) { install(this); }
@@ -55,10 +56,16 @@ public:
     FakeView(const FakeView&) = delete;
     FakeView& operator=(const FakeView&) = delete;
 
-    QImage grabFrame() override { return QImage(); }
+    QImage grabFrame() override
+    {
+        ++grabs;
+        return picture;
+    }
     void requestFrame() override { ++requests; }
 
+    QImage picture;
     int requests = 0;
+    int grabs = 0;
 
 private:
     Interaction::FrameSource* previous;
