@@ -26,9 +26,10 @@ public:
     // unreadable. An image of more than maxPixels pixels is not decoded: a
     // warning says so and the result is null, so the caller reports its usual
     // failure instead of running out of memory. When the result is null,
-    // `failure` says why in a few words ("no such file", "a folder", "not an
-    // image: ...", "corrupt image: ..."); it stays empty for an empty name and
-    // when `accept`, asked with the size from the file's header, refused.
+    // `failure` says why in a few words ("no such file", "a folder, not a
+    // file", "not an image: ...", "corrupt image: ..."); it stays empty for an
+    // empty name and when `accept`, asked with the size from the file's
+    // header, refused.
     static QImage read(const QString& name, QString* failure = nullptr,
                        const SizeFilter& accept = SizeFilter());
     static constexpr long long maxPixels = 1LL << 28;
