@@ -5,18 +5,12 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-#include "Input/catalogue.h"
 #include "batch/optionparser.h"
 
-// The commands, recipes and options the two READMEs show are run or checked
+// The commands, options and recipes the two READMEs show are run or checked
 // here, so that a sample cannot fall behind the program.
 
 namespace {
-
-QString sourcePath(const QString& relative)
-{
-    return QStringLiteral(LITHOSCOPE_SOURCE_DIR "/") + relative;
-}
 
 QByteArray fileBytes(const QString& name)
 {
@@ -24,250 +18,167 @@ QByteArray fileBytes(const QString& name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A README as the samples in it: indented blocks, each with the line of text
-// before it, and the inline code spans of the text.
+// A README's samples: the lines of its indented blocks, each with the line
+// of text before its block, and the inline code spans of its text.
 struct Readme {
-    struct Block {
+    struct Sample {
+        QString text;
         QString before;
-        QStringList lines;
     };
-    QList<Block> blocks;
+    QList<Sample> blockLines;
     QStringList spans;
     QString text;
 
     explicit Readme(const QString& relative)
     {
-        text = QString::fromUtf8(fileBytes(sourcePath(relative)));
-        QString lastText;
-        bool inBlock = false;
+        text = QString::fromUtf8(fileBytes(QStringLiteral(LITHOSCOPE_SOURCE_DIR "/") + relative));
         static const QRegularExpression span(QStringLiteral("`([^`]+)`"));
+        QString before;
         for (const QString& line : text.split(QLatin1Char('\n'))) {
             if (line.startsWith(QStringLiteral("    "))) {
-                if (!inBlock)
-                    blocks.append(Block{lastText, {}});
-                inBlock = true;
-                blocks.last().lines.append(line.mid(4));
-                continue;
-            }
-            inBlock = false;
-            if (line.trimmed().isEmpty())
-                continue;
-            lastText = line;
-            for (auto match = span.globalMatch(line); match.hasNext();)
-                spans.append(match.next().captured(1));
-        }
-    }
-
-    // Command lines of the blocks, without comments.
-    QStringList commands() const
-    {
-        QStringList found;
-        for (const Block& block : blocks) {
-            for (const QString& line : block.lines) {
-                const QString command = line.section(QLatin1Char('#'), 0, 0).trimmed();
-                if (!command.isEmpty() && !command.startsWith(QStringLiteral("--")))
-                    found.append(command);
+                blockLines.append(Sample{line.mid(4), before});
+            } else if (!line.trimmed().isEmpty()) {
+                before = line;
+                for (auto match = span.globalMatch(line); match.hasNext();)
+                    spans.append(match.next().captured(1));
             }
         }
-        return found;
     }
 };
 
-// Splits a command line as a shell would for these samples: words, with
-// double- or single-quoted words kept whole.
+// Splits a command line as a shell would for these samples.
 QStringList words(const QString& command)
 {
     QStringList result;
     static const QRegularExpression word(QStringLiteral("\"([^\"]*)\"|'([^']*)'|(\\S+)"));
-    for (auto match = word.globalMatch(command); match.hasNext();) {
+    for (auto match = word.globalMatch(command.section(QLatin1Char('#'), 0, 0)); match.hasNext();) {
         const QRegularExpressionMatch m = match.next();
         result.append(m.captured(1) + m.captured(2) + m.captured(3));
     }
     return result;
 }
 
-bool isBatchProgram(const QString& word)
-{
-    return word == QLatin1String("lithoscope-batch") || word.endsWith(QStringLiteral("/lithoscope-batch"));
-}
-
 } // namespace
 
 class ReadmeTest : public BatchTest {
 protected:
-    // Runs a lithoscope-batch command line of a README in a scratch folder:
-    // it must succeed and write the files it names.
-    void runCommand(const QString& command)
+    // A lithoscope-batch command must succeed and write the files it names.
+    // The suite runs under Xvfb, so xvfb-run is left out; without a display
+    // such a command is not run.
+    void runBatchCommand(QStringList arguments)
     {
-        QStringList arguments = words(command);
-        if (arguments.value(0) == QLatin1String("xvfb-run")) {
+        const std::string command = arguments.join(QLatin1Char(' ')).toStdString();
+        if (arguments.first() == QLatin1String("xvfb-run")) {
             if (qEnvironmentVariableIsEmpty("DISPLAY"))
-                return; // the suite runs under Xvfb; without it there is nothing to draw on
-            arguments.removeFirst();
-            while (arguments.value(0).startsWith(QLatin1Char('-')))
+                return;
+            while (!arguments.first().endsWith(QStringLiteral("lithoscope-batch")))
                 arguments.removeFirst();
         }
-        ASSERT_TRUE(isBatchProgram(arguments.value(0))) << command.toStdString();
         arguments.removeFirst();
         const TestSupport::BatchResult result = run(arguments);
-        EXPECT_EQ(result.exitCode, 0) << command.toStdString() << "\n" << result.err.toStdString();
+        EXPECT_EQ(result.exitCode, 0) << command << "\n" << result.err.toStdString();
         for (int i = 0; i + 1 < arguments.size(); ++i) {
             if (arguments[i] == QLatin1String("--save") || arguments[i] == QLatin1String("--view")) {
-                EXPECT_TRUE(QFile::exists(path(arguments[i + 1]))) << command.toStdString();
+                EXPECT_TRUE(QFile::exists(path(arguments[i + 1]))) << command;
             }
         }
     }
 
-    static QString labelOfFolder(const QString& folder)
+    // `python3 make.py` redraws each example's input exactly as it is kept.
+    void runGenerators()
     {
-        for (const QString& label : Input::Catalogue::labels())
-            if (Batch::OptionParser::slug(label) == folder)
-                return label;
-        return QString();
+        // The generators need Python's standard library and nothing else.
+        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+        if (python.isEmpty())
+            return;
+        const QDir examples(TestSupport::examplePath(QString()));
+        ASSERT_TRUE(QFile::copy(examples.filePath(QStringLiteral("pngwriter.py")), path(QStringLiteral("pngwriter.py"))));
+        for (const QString& folder : examples.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QDir source(examples.filePath(folder));
+            if (!source.exists(QStringLiteral("make.py")) || !QDir(scratch.path()).mkdir(folder))
+                continue;
+            const QDir copy(path(folder));
+            ASSERT_TRUE(QFile::copy(source.filePath(QStringLiteral("make.py")), copy.filePath(QStringLiteral("make.py"))));
+            QProcess process;
+            process.setWorkingDirectory(copy.path());
+            process.start(python, {QStringLiteral("make.py")});
+            ASSERT_TRUE(process.waitForFinished(60000) && process.exitCode() == 0) << folder.toStdString();
+            for (const QString& made : copy.entryList(QDir::Files))
+                EXPECT_EQ(fileBytes(copy.filePath(made)), fileBytes(source.filePath(made))) << made.toStdString();
+        }
     }
 };
 
-TEST_F(ReadmeTest, EveryBatchCommandShownRuns)
+// Batch commands run (MODEL standing for every entry in the program), make
+// targets exist (make runs this suite, so they are not run), options named
+// are ones the runner knows, and the example generators redraw their inputs.
+TEST_F(ReadmeTest, EveryCommandShownRunsOrIsChecked)
 {
-    int ran = 0;
+    const QString makefile = QString::fromUtf8(fileBytes(QStringLiteral(LITHOSCOPE_SOURCE_DIR "/Makefile")));
+    int batchCommands = 0;
     for (const QString& file : {QStringLiteral("README.md"), QStringLiteral("examples/README.md")}) {
         const Readme readme(file);
-        QStringList commands = readme.commands();
-        for (const QString& span : readme.spans)
-            if (span.startsWith(QStringLiteral("lithoscope-batch ")))
-                commands.append(span);
-        for (const QString& command : commands) {
-            if (!isBatchProgram(words(command).value(0)) && words(command).value(0) != QLatin1String("xvfb-run"))
-                continue;
-            // A placeholder stands for every entry with an example.
-            if (words(command).contains(QStringLiteral("MODEL"))) {
-                for (int index = 0; index < Input::Catalogue::size(); ++index) {
+        QStringList samples = readme.spans;
+        for (const Readme::Sample& line : readme.blockLines)
+            samples.append(line.text);
+        for (const QString& sample : samples) {
+            const QStringList parts = words(sample);
+            const QString first = parts.value(0);
+            if ((first.endsWith(QStringLiteral("lithoscope-batch")) && parts.size() > 1) ||
+                first == QLatin1String("xvfb-run")) {
+                ++batchCommands;
+                if (!parts.contains(QStringLiteral("MODEL")))
+                    runBatchCommand(parts);
+                for (int index = 0; index < Input::Catalogue::size() && parts.contains(QStringLiteral("MODEL")); ++index) {
                     if (TestSupport::isBuilt(index))
-                        runCommand(QString(command).replace(QStringLiteral("MODEL"), QString::number(index)));
+                        runBatchCommand(QStringList(parts).replaceInStrings(QStringLiteral("MODEL"), QString::number(index)));
                 }
-            } else {
-                runCommand(command);
+            } else if (first == QLatin1String("make")) {
+                EXPECT_TRUE(makefile.contains(QRegularExpression(QStringLiteral("(^|\\n)%1:").arg(parts.value(1)))))
+                    << sample.toStdString();
+            } else if (first.startsWith(QStringLiteral("--"))) {
+                Batch::OptionParser parser(scratch.path());
+                parser.parse({first});
+                EXPECT_FALSE(parser.error().contains(QStringLiteral("unknown option"))) << sample.toStdString();
+            } else if (sample == QLatin1String("python3 make.py")) {
+                runGenerators();
             }
-            ++ran;
         }
     }
-    EXPECT_GE(ran, 5);
+    EXPECT_GE(batchCommands, 5);
 }
 
-// make runs the suite itself, so its targets are only checked to exist.
-TEST_F(ReadmeTest, EveryMakeTargetShownExists)
-{
-    const QString makefile = QString::fromUtf8(fileBytes(sourcePath(QStringLiteral("Makefile"))));
-    int checked = 0;
-    for (const QString& file : {QStringLiteral("README.md"), QStringLiteral("examples/README.md")}) {
-        const Readme readme(file);
-        for (const QString& command : readme.commands() + readme.spans) {
-            const QStringList parts = words(command);
-            if (parts.value(0) != QLatin1String("make") || parts.size() != 2)
-                continue;
-            ++checked;
-            const QRegularExpression target(QStringLiteral("^%1:").arg(QRegularExpression::escape(parts[1])),
-                                            QRegularExpression::MultilineOption);
-            EXPECT_TRUE(target.match(makefile).hasMatch()) << command.toStdString();
-        }
-    }
-    EXPECT_GE(checked, 3);
-}
-
-// Every option named in the text is one the runner knows.
-TEST_F(ReadmeTest, EveryOptionNamedIsKnown)
-{
-    int named = 0;
-    for (const QString& file : {QStringLiteral("README.md"), QStringLiteral("examples/README.md")}) {
-        for (const QString& span : Readme(file).spans) {
-            if (!span.startsWith(QStringLiteral("--")))
-                continue;
-            ++named;
-            Batch::OptionParser parser(scratch.path());
-            parser.parse({words(span).value(0)});
-            EXPECT_FALSE(parser.error().contains(QStringLiteral("unknown option")))
-                << file.toStdString() << ": " << span.toStdString();
-        }
-    }
-    EXPECT_GE(named, 5);
-}
-
-// A recipe shown is the named example's recipe, word for word, and runs.
+// A recipe shown is the named example's recipe, word for word.
 TEST_F(ReadmeTest, RecipesShownAreTheExamplesOwn)
 {
-    const Readme readme(QStringLiteral("examples/README.md"));
-    int shown = 0;
-    for (const Readme::Block& block : readme.blocks) {
-        bool recipeLines = true;
-        for (const QString& line : block.lines)
-            recipeLines = recipeLines && (line.startsWith(QLatin1Char('#')) || line.startsWith(QStringLiteral("--")));
-        if (!recipeLines)
-            continue;
-        ++shown;
-        const QRegularExpressionMatch named =
-            QRegularExpression(QStringLiteral("`([a-z0-9-]+)/recipe`")).match(block.before);
-        ASSERT_TRUE(named.hasMatch()) << block.before.toStdString();
-        const QString recipe = TestSupport::examplePath(named.captured(1) + QStringLiteral("/recipe"));
-        EXPECT_EQ(QString::fromUtf8(fileBytes(recipe)), block.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-        const QString label = labelOfFolder(named.captured(1));
-        ASSERT_FALSE(label.isEmpty()) << named.captured(1).toStdString();
-        const TestSupport::BatchResult result = run({label, "--recipe", recipe, "--steps", "2", "--quiet"});
-        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    QMap<QString, QStringList> shown;
+    static const QRegularExpression named(QStringLiteral("`([a-z0-9-]+/recipe)`"));
+    for (const Readme::Sample& line : Readme(QStringLiteral("examples/README.md")).blockLines) {
+        const QRegularExpressionMatch match = named.match(line.before);
+        if (line.text.startsWith(QLatin1Char('#')) || line.text.startsWith(QStringLiteral("--")))
+            shown[match.captured(1)].append(line.text);
     }
-    EXPECT_GE(shown, 1);
+    EXPECT_FALSE(shown.contains(QString())) << "a recipe sample names no example";
+    EXPECT_FALSE(shown.isEmpty());
+    for (auto recipe = shown.begin(); recipe != shown.end(); ++recipe)
+        EXPECT_EQ(QString::fromUtf8(fileBytes(TestSupport::examplePath(recipe.key()))),
+                  recipe.value().join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
 // The entries said to save no picture are exactly those whose Save writes none.
 TEST_F(ReadmeTest, PicturesSectionNamesTheModelsWhoseSaveWritesNone)
 {
-    const Readme readme(QStringLiteral("examples/README.md"));
-    const int start = readme.text.indexOf(QStringLiteral("Save writes no picture for"));
+    const QString text = Readme(QStringLiteral("examples/README.md")).text;
+    const int start = text.indexOf(QStringLiteral("Save writes no picture for"));
     ASSERT_GE(start, 0);
-    const QString paragraph = readme.text.mid(start, readme.text.indexOf(QStringLiteral("\n\n"), start) - start);
-    QStringList listed;
-    static const QRegularExpression span(QStringLiteral("`([a-z0-9-]+)`"));
-    for (auto match = span.globalMatch(paragraph); match.hasNext();)
-        listed.append(match.next().captured(1));
+    const QString paragraph = text.mid(start, text.indexOf(QStringLiteral("\n\n"), start) - start);
     for (int index = 0; index < Input::Catalogue::size(); ++index) {
         if (!TestSupport::isBuilt(index))
             continue;
-        const QString out = path(QStringLiteral("save-%1.png").arg(index));
-        const TestSupport::BatchResult result = run({QString::number(index), "--example", "--save", out, "--quiet"});
         const QString label = TestSupport::label(index);
-        EXPECT_EQ(result.exitCode, 0) << label.toStdString();
-        EXPECT_EQ(QFile::exists(out), !listed.contains(Batch::OptionParser::slug(label))) << label.toStdString();
+        const QString out = path(QStringLiteral("save-%1.png").arg(index));
+        EXPECT_EQ(run({label, "--example", "--save", out, "--quiet"}).exitCode, 0) << label.toStdString();
+        const bool listed = paragraph.contains(QLatin1Char('`') + Batch::OptionParser::slug(label) + QLatin1Char('`'));
+        EXPECT_NE(QFile::exists(out), listed) << label.toStdString();
     }
-}
-
-// `python3 make.py` redraws each example's input exactly as it is kept.
-TEST_F(ReadmeTest, EveryGeneratorRedrawsItsInput)
-{
-    ASSERT_TRUE(Readme(QStringLiteral("examples/README.md")).spans.contains(QStringLiteral("python3 make.py")));
-    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-    if (python.isEmpty())
-        GTEST_SKIP() << "python3 is not installed";
-    const QDir examples(TestSupport::examplePath(QString()));
-    ASSERT_TRUE(QFile::copy(examples.filePath(QStringLiteral("pngwriter.py")), path(QStringLiteral("pngwriter.py"))));
-    int redrawn = 0;
-    for (const QString& folder : examples.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QDir source(examples.filePath(folder));
-        if (!source.exists(QStringLiteral("make.py")))
-            continue;
-        ASSERT_TRUE(QDir(scratch.path()).mkdir(folder));
-        const QDir copy(path(folder));
-        ASSERT_TRUE(QFile::copy(source.filePath(QStringLiteral("make.py")), copy.filePath(QStringLiteral("make.py"))));
-        QProcess process;
-        process.setWorkingDirectory(copy.path());
-        process.start(python, {QStringLiteral("make.py")});
-        ASSERT_TRUE(process.waitForFinished(60000)) << folder.toStdString();
-        ASSERT_EQ(process.exitCode(), 0) << folder.toStdString() << process.readAllStandardError().toStdString();
-        for (const QString& made : copy.entryList(QDir::Files)) {
-            if (made == QLatin1String("make.py"))
-                continue;
-            ++redrawn;
-            EXPECT_EQ(fileBytes(copy.filePath(made)), fileBytes(source.filePath(made)))
-                << (folder + QLatin1Char('/') + made).toStdString();
-        }
-    }
-    EXPECT_GT(redrawn, 0);
 }
