@@ -65,11 +65,6 @@ public:
     const float* getColor(const int& cell) override { return palette[cell % 3]; }
     int* next() { return nextCells; }
     int stepsCounted() const { return currentStep; }
-    void dropArchiver()
-    {
-        delete archiver;
-        archiver = nullptr;
-    }
 
     CountingArchiver* countingArchiver;
     float palette[3][3] = {{0.7f, 0.1f, 0.4f}, {1.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}};
@@ -143,17 +138,6 @@ TEST(Lattice, StepExchangesTheBuffersAndCountsItself)
     EXPECT_EQ(lattice.stepsCounted(), 3);
 }
 
-TEST(Lattice, DefaultsReportNoTimeAndNoSaving)
-{
-    CountingLattice lattice(3, 2);
-    EXPECT_EQ(lattice.getTime(), 0.0);
-    EXPECT_EQ(lattice.getTimeInfo(), std::string());
-    lattice.step();
-    EXPECT_EQ(lattice.countingArchiver->steps, 0);
-    Volume volume(2, 3, 4);
-    EXPECT_EQ(volume.Automaton3D<int>::getColor(0), nullptr);
-}
-
 TEST(Lattice, SaveAllHandsOnePicturePerStepWhateverTheInterval)
 {
     CountingLattice lattice(3, 2);
@@ -194,16 +178,6 @@ TEST(Lattice, AModelsOwnPictureGoesToSaveAndToTheSeries)
     EXPECT_EQ(a.lastBlue, (std::vector<unsigned char>{10, 20, 30, 40}));
     EXPECT_EQ(a.lastWidth, 2);
     EXPECT_EQ(a.lastHeight, 2);
-}
-
-TEST(Lattice, WithoutAnArchiverSavingWritesNothingAndStepsGoOn)
-{
-    CountingLattice lattice(2, 2);
-    lattice.dropArchiver();
-    lattice.save();
-    lattice.setSaveAll(true, 1);
-    lattice.step();
-    EXPECT_EQ(lattice.getCells()[3], 4);
 }
 
 TEST(Lattice, PainterAndArchiverGoWithTheModel)
