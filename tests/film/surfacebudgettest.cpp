@@ -71,7 +71,7 @@ TEST(SurfaceBudget, CountsExactlyAndRefusesSurfacesShownTogetherWithoutAllocatin
     EXPECT_TRUE(CellSurface::build({scans[0]}, held + 1)[0].isRefused());
 }
 
-TEST(SurfaceBudget, FilmModelWarnsOnceGrowsAsPointsAndBuildsWhenALaterRequestFits)
+TEST(SurfaceBudget, FilmModelAndPainter3DWarnOnceDrawPointsAndBuildWhenALaterRequestFits)
 {
     const std::vector<FilmCell> cells = FilmTest::heightVolume(side, side, depth, checkerboard());
     const long long triangles =
@@ -90,19 +90,25 @@ TEST(SurfaceBudget, FilmModelWarnsOnceGrowsAsPointsAndBuildsWhenALaterRequestFit
         SizeCheck::memoryText(SurfaceBudget::bytes(triangles))))) << text.toStdString();
     EXPECT_TRUE(model.substrateSurface().isRefused() && model.substrateSurface().isEmpty());
 
+    // The generic painter warns at its first refusal only and draws the
+    // visible voxels meanwhile.
+    Automata::Painter3D<FilmCell, FilmCellTypeComparer> painter(
+        &model, {FilmCell::filmReference(), FilmCell::substrateReference()});
     model.step();
-    model.step();
+    painter.update();
+    painter.update();
     EXPECT_EQ(Film, model.getCells()[(1 * side + 1) * depth].type);
-    EXPECT_FALSE(model.surfacesFresh());
+    EXPECT_TRUE(painter.surfacesRefused() && !model.surfacesFresh());
+    EXPECT_EQ(2, scope->messages().size());
+
     TestSupport::BudgetScope larger(1LL << 30);
     model.regenerateSurfaces();
+    painter.update();
     EXPECT_TRUE(model.surfacesFresh());
     EXPECT_FALSE(model.filmSurface().isEmpty() || model.substrateSurface().isEmpty());
-    EXPECT_EQ(1, scope->messages().size());
-}
+    EXPECT_FALSE(painter.surfacesRefused() || painter.getSurfaces()[0].isEmpty());
+    EXPECT_EQ(2, scope->messages().size());
 
-TEST(SurfaceBudget, Painter3DFallsBackToTheVisibleVoxelsAndWarnsOnlyOnce)
-{
     // A solid 4 x 4 x 4 block shows every voxel but its 2 x 2 x 2 core.
     const std::vector<int> block(64, 1);
     int shown = 0;
@@ -112,20 +118,6 @@ TEST(SurfaceBudget, Painter3DFallsBackToTheVisibleVoxelsAndWarnsOnlyOnce)
             ++shown;
         });
     EXPECT_EQ(56, shown);
-
-    const std::vector<FilmCell> cells = FilmTest::heightVolume(side, side, depth, checkerboard());
-    SimpleFilmDeposition3D model(side, side, depth, cells.data());
-    TestSupport::ScriptedScope scope;
-    TestSupport::BudgetScope budget(SizeCheck({side, side, depth}).perSite<FilmCell>(2).bytes());
-    Automata::Painter3D<FilmCell, FilmCellTypeComparer> painter(
-        &model, {FilmCell::filmReference(), FilmCell::substrateReference()});
-    model.step();
-    painter.update();
-    EXPECT_TRUE(painter.surfacesRefused());
-    EXPECT_EQ(1, scope->messages().size());
-    TestSupport::BudgetScope larger(1LL << 30);
-    painter.update();
-    EXPECT_FALSE(painter.surfacesRefused() || painter.getSurfaces()[1].isEmpty());
 }
 
 TEST(SurfaceBudget, BatchRunGoesOnAndDrawsPointsWhenGenerateSurfaceIsRefused)
