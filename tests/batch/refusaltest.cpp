@@ -1,5 +1,6 @@
 #include "batchfixture.h"
 
+#include "Automata/Surfaces/surfacebudget.h"
 #include "batch/batchrun.h"
 
 namespace {
@@ -74,15 +75,16 @@ TEST_F(BatchTest, WarningsWhileTheModelIsBuiltRefuseTheInput)
     EXPECT_EQ(run(entry + QStringList{"good.csv", "--quiet"}).exitCode, 0);
 }
 
+// Surfaces too large to hold are refused with a warning after which the
+// model is built all the same; every other warning refuses the input.
 TEST(BatchRefusal, OnlyWarningsNotKeptOnPurposeRefuse)
 {
-    const QList<Batch::BatchRun::KeptWarning> kept = {{"Surface", "The surface is too large"}};
-    auto refuses = [&kept](QMessageBox::Icon icon, const char* title, const char* text) {
-        return Batch::BatchRun::refusesInput(Message{icon, title, text}, kept);
+    const QString surface = Automata::Surfaces::SurfaceBudget::warningTitle();
+    auto refuses = [](QMessageBox::Icon icon, const QString& title, const char* text) {
+        return Batch::BatchRun::refusesInput(Message{icon, title, text});
     };
-    EXPECT_FALSE(refuses(QMessageBox::Warning, "Surface", "The surface is too large: points are drawn."));
-    EXPECT_TRUE(refuses(QMessageBox::Warning, "Surface", "Something else."));
-    EXPECT_TRUE(refuses(QMessageBox::Warning, "", "The surface is too large: points are drawn."));
+    EXPECT_FALSE(refuses(QMessageBox::Warning, surface, "The surfaces need 2404 triangles ..."));
+    EXPECT_TRUE(refuses(QMessageBox::Warning, QString(), "Could not open input file!"));
     EXPECT_TRUE(refuses(QMessageBox::Critical, "Parse Error", "Too many fixed values."));
     EXPECT_FALSE(refuses(QMessageBox::Information, "Lithoscope", "Not available."));
 }

@@ -8,6 +8,7 @@
 
 #include "Automata/automaton.h"
 #include "Automata/random.h"
+#include "Automata/Surfaces/surfacebudget.h"
 #include "Input/catalogue.h"
 #include "Interaction/scriptedinteraction.h"
 #include "Interaction/widgetscript.h"
@@ -35,25 +36,22 @@ QString BatchRun::statusLine(Automata::Automaton* model)
            QString::fromStdString(model->getTimeInfo());
 }
 
-const QList<BatchRun::KeptWarning>& BatchRun::keptWarnings()
+const QStringList& BatchRun::keptWarnings()
 {
     // A warning belongs here when the model it comes from is built all the
-    // same and can be run, such as a model that draws points instead of a
-    // surface too large to hold. Every other warning refuses the input.
-    static const QList<KeptWarning> kept;
+    // same and can be run. Every other warning refuses the input.
+    static const QStringList kept = {
+        // Surfaces too large to hold: the volume is drawn as points instead.
+        Automata::Surfaces::SurfaceBudget::warningTitle(),
+    };
     return kept;
 }
 
-bool BatchRun::refusesInput(const Interaction::ScriptedInteraction::Message& message,
-                            const QList<KeptWarning>& kept)
+bool BatchRun::refusesInput(const Interaction::ScriptedInteraction::Message& message)
 {
     if (message.icon != QMessageBox::Warning && message.icon != QMessageBox::Critical)
         return false;
-    for (const KeptWarning& warning : kept) {
-        if (message.title == warning.title && message.text.startsWith(warning.textStart))
-            return false;
-    }
-    return true;
+    return !keptWarnings().contains(message.title);
 }
 
 bool BatchRun::refusedSinceLastLook(const Interaction::ScriptedInteraction& script)

@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "Interaction/scriptedinteraction.h"
 #include "batchoptions.h"
@@ -39,19 +39,13 @@ public:
     // "Current time: " and the model time, as the main window's status bar shows it.
     static QString statusLine(Automata::Automaton* model);
 
-    // A warning after which a model is built on purpose and stays usable: its
-    // title and the start of its text.
-    struct KeptWarning {
-        QString title;
-        QString textStart;
-    };
-    // The warnings after which a run goes on.
-    static const QList<KeptWarning>& keptWarnings();
+    // The titles of the warnings after which a model is built on purpose and
+    // stays usable, so that a run goes on.
+    static const QStringList& keptWarnings();
     // Whether a message shown while the model is built, or while a form acts
     // on it, means that its input was refused: every warning and critical
     // message except the kept ones. Information stays information.
-    static bool refusesInput(const Interaction::ScriptedInteraction::Message& message,
-                             const QList<KeptWarning>& kept = keptWarnings());
+    static bool refusesInput(const Interaction::ScriptedInteraction::Message& message);
 
 private:
     int buildAndRun(Interaction::ScriptedInteraction& script);
