@@ -10,10 +10,12 @@ PACKAGES = qtbase5-dev libqt5opengl5-dev libboost-dev libgtest-dev xvfb xauth cm
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 # Findings in the project's code fail the run; only leaks inside third-party
-# libraries are suppressed, by library, in tools/sanitize/lsan.supp.
-SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=0 \
+# libraries are suppressed, by library, in tools/sanitize/lsan.supp. Reports
+# go to standard output, since the picture reader briefly takes over standard
+# error to catch the PNG library's own messages.
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:log_path=stdout \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitize/lsan.supp:print_suppressions=0 \
-  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:suppressions=$(CURDIR)/tools/sanitize/ubsan.supp
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=stdout:suppressions=$(CURDIR)/tools/sanitize/ubsan.supp
 
 .PHONY: all deps configure build run test bench clean test-sanitize fuzz
 

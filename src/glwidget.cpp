@@ -53,18 +53,11 @@ GLwidget::~GLwidget()
 
 void GLwidget::setPainter(Automata::Painter* newPainter)
 {
-    {
-        QMutexLocker lock(&mutex);
-        painter = newPainter;
-        if (painter) {
-            viewWidth = painter->getWidth();
-            viewHeight = painter->getHeight();
-        }
-    }
-    if (isValid()) {
-        makeCurrent();
-        ViewRenderer::resetDrawingState();
-        doneCurrent();
+    QMutexLocker lock(&mutex);
+    painter = newPainter;
+    if (painter) {
+        viewWidth = painter->getWidth();
+        viewHeight = painter->getHeight();
     }
 }
 
@@ -150,7 +143,6 @@ void GLwidget::panBy(int axis, int direction)
 void GLwidget::initializeGL()
 {
     ViewRenderer::initializeState();
-    ViewRenderer::resetDrawingState();
 }
 
 void GLwidget::resizeGL(int, int)

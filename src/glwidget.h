@@ -39,6 +39,8 @@ public:
     // The frame as shown, in device pixels, without alpha. A view that is not on
     // screen renders the same picture offscreen.
     QImage grabFrame() override;
+    // A form changed what is drawn: the frame is drawn now, as after a step.
+    void requestFrame() override { updateGL(); }
 
 public slots:
     void increaseTranslateX();

@@ -11,6 +11,7 @@
 
 #include "Automata/automaton.h"
 #include "Input/catalogue.h"
+#include "Interaction/framesource.h"
 #include "Interaction/interaction.h"
 #include "Ui/renderinfo.h"
 #include "Ui/saveintervaldialog.h"
@@ -59,6 +60,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), factory(&Input::A
 
     glWidget = new GLwidget(this, nullptr);
     setCentralWidget(glWidget);
+    // Loaders, archivers and forms reach the view through the seam; it leaves
+    // the seam again when it is deleted.
+    Interaction::FrameSource::install(glWidget);
 }
 
 MainWindow::~MainWindow()

@@ -167,10 +167,6 @@ void ViewCamera::mapToSphere(double x, double y, int width, int height, float po
 
 void ViewRenderer::initializeState()
 {
-    glShadeModel(GL_FLAT);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_DEPTH_TEST);
     const GLfloat specular[] = {1.0f, 1.0f, 1.0f, 1.0f};
     const GLfloat shininess[] = {50.0f};
     glMaterialfv(GL_FRONT, GL_SPECULAR, specular);
@@ -191,6 +187,10 @@ void ViewRenderer::resetDrawingState()
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_DEPTH_TEST);
+    // Depth writes on before the frame's clear, which they would mask.
+    glDepthMask(GL_TRUE);
+    glDisable(GL_CULL_FACE);
+    glFrontFace(GL_CCW);
     glDisable(GL_LIGHTING);
     glDisable(GL_LIGHT0);
     glDisable(GL_COLOR_MATERIAL);
@@ -222,6 +222,8 @@ void ViewRenderer::paintFrame(const ViewCamera& camera, Automata::Painter* paint
                               QMutex* painterMutex, int width, int height, int& viewWidth,
                               int& viewHeight)
 {
+    // Every frame starts from the same state, whatever the last painter left.
+    resetDrawingState();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (!camera.renderingEnabled)
         return;
@@ -332,7 +334,6 @@ QImage ViewRenderer::renderOffscreen(Automata::Painter* painter, const ViewCamer
             }
             // The same sequence a fresh view runs: set-up, attach, resize, paint.
             initializeState();
-            resetDrawingState();
             setProjection(width, height, camera.scale);
             paintFrame(camera, painter, nullptr, width, height);
             glFinish();

@@ -45,15 +45,17 @@ struct ViewCamera {
 // the on-screen view and offscreen rendering so both draw the same picture.
 class ViewRenderer {
 public:
-    // The fixed state of a new context (shading, blending, depth, light 0).
+    // The fixed state of a new context: material and light 0.
     static void initializeState();
-    // The drawing state restored whenever a painter is attached.
+    // The drawing state every frame starts from: flat shading, blending,
+    // depth test and depth writes on, culling off, counter-clockwise front
+    // faces, no lighting, a black clear colour.
     static void resetDrawingState();
     // Viewport and orthographic projection: one world unit is 1/scale pixels,
     // the origin in the middle.
     static void setProjection(int width, int height, float scale);
-    // Clears and draws one frame. The painter (may be null) paints under
-    // painterMutex when one is given.
+    // Resets the drawing state, clears and draws one frame. The painter (may
+    // be null) paints under painterMutex when one is given.
     static void paintFrame(const ViewCamera& camera, Automata::Painter* painter,
                            QMutex* painterMutex, int width, int height);
     // The same, keeping the drawing size between frames: it is refreshed from

@@ -1,15 +1,22 @@
 #pragma once
 
+#include <cstddef>
 #include <utility>
 
 #include "automaton.h"
 #include "colorplanes.h"
+#include "painter.h"
 #include "../Persistence/archiver.h"
 
 namespace Automata {
 
 // A width x height lattice with a current and a next buffer. Cell (x, y) is
 // element x * height + y: a column is contiguous.
+//
+// A concrete model brings its rule, its colours and, in its constructor, its
+// painter and (when it saves pictures) its archiver; the lattice releases both
+// with the model. Its step() computes nextCells from cells and then calls
+// finishStep(); its save() calls saveImage().
 template <typename T>
 class Automaton2D : public Automaton {
 public:
@@ -22,6 +29,8 @@ public:
 
     ~Automaton2D() override
     {
+        delete painter;
+        delete archiver;
         delete[] cells;
         delete[] nextCells;
     }
@@ -29,6 +38,7 @@ public:
     Automaton2D(const Automaton2D&) = delete;
     Automaton2D& operator=(const Automaton2D&) = delete;
 
+    // While Save All is on every step is saved; the interval is only stored.
     void setSaveAll(bool saveAll, int interval) override
     {
         this->saveAll = saveAll;
@@ -46,6 +56,16 @@ public:
         return nullptr;
     }
 
+    // Writes the picture of the current state into three planes of
+    // width x height bytes in lattice order. Each cell is drawn in its getColor;
+    // a model whose saved pictures use other colours overrides this alone.
+    virtual void exportImage(unsigned char* red, unsigned char* green, unsigned char* blue)
+    {
+        const std::size_t count = cellCount();
+        for (std::size_t i = 0; i < count; ++i)
+            ColorPlanes::put(red, green, blue, i, getColor(cells[i]));
+    }
+
     long long getSiteCount() const override { return static_cast<long long>(width) * height; }
 
     int index(int x, int y) const { return x * height + y; }
@@ -53,41 +73,19 @@ public:
 protected:
     std::size_t cellCount() const { return static_cast<std::size_t>(width) * height; }
 
-    // Makes the next buffer current; the old current buffer becomes scratch.
-    void swapCells() { std::swap(cells, nextCells); }
-
-    // The current state as three byte planes coloured by getColor.
-    ColorPlanes colorPlanes()
+    // The end of every step: the next buffer becomes current and the old one
+    // scratch for the next step, the step is counted, and while Save All is on
+    // the new state goes to the archiver's numbered series.
+    void finishStep()
     {
-        ColorPlanes planes;
-        planes.fill(cells, cellCount(), [this](const T& cell) { return getColor(cell); });
-        return planes;
-    }
-
-    // Hands the current state, coloured by getColor, to the archiver's single save.
-    void saveImage()
-    {
-        if (!archiver)
-            return;
-        const ColorPlanes planes = colorPlanes();
-        archiver->save(planes.red(), planes.green(), planes.blue(), width, height);
-    }
-
-    // Hands the current state to the archiver's numbered series.
-    void saveStepImage()
-    {
-        if (!archiver)
-            return;
-        const ColorPlanes planes = colorPlanes();
-        archiver->saveStep(planes.red(), planes.green(), planes.blue(), width, height);
-    }
-
-    // The usual end of a step: the series picture while Save All is on.
-    void saveStepIfEnabled()
-    {
+        std::swap(cells, nextCells);
+        ++currentStep;
         if (saveAll)
-            saveStepImage();
+            writePicture(true);
     }
+
+    // Hands the current state to the archiver's single save; nothing without an archiver.
+    void saveImage() { writePicture(false); }
 
     int width;
     int height;
@@ -95,9 +93,13 @@ protected:
     Persistence::Archiver* archiver = nullptr;
     bool saveAll = false;
     int saveInterval = 1;
+    // Steps finished since construction.
     int currentStep = 0;
     T* cells;
     T* nextCells;
+
+private:
+    void writePicture(bool series) { ColorPlanes::write(archiver, series, width, height, *this); }
 };
 
 } // namespace Automata

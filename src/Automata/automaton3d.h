@@ -1,14 +1,21 @@
 #pragma once
 
+#include <cstddef>
 #include <utility>
 
 #include "automaton.h"
+#include "colorplanes.h"
+#include "painter.h"
 #include "../Persistence/archiver.h"
 
 namespace Automata {
 
 // A width x height x depth volume with a current and a next buffer. Voxel
 // (x, y, z) is element (x * height + y) * depth + z: z runs fastest.
+//
+// As with Automaton2D, the volume releases the painter and archiver the
+// concrete model creates; the model's step() ends with finishStep() and its
+// save() calls saveImage().
 template <typename T>
 class Automaton3D : public Automaton {
 public:
@@ -21,6 +28,8 @@ public:
 
     ~Automaton3D() override
     {
+        delete painter;
+        delete archiver;
         delete[] cells;
         delete[] nextCells;
     }
@@ -28,6 +37,7 @@ public:
     Automaton3D(const Automaton3D&) = delete;
     Automaton3D& operator=(const Automaton3D&) = delete;
 
+    // While Save All is on every step is saved; the interval is only stored.
     void setSaveAll(bool saveAll, int interval) override
     {
         this->saveAll = saveAll;
@@ -46,6 +56,22 @@ public:
         return nullptr;
     }
 
+    // Writes the picture of the current state into three planes of
+    // width x depth bytes, element x * depth + row: the front face (y = 0) of
+    // the volume seen from the side, its top (z = depth - 1) in row 0. Each
+    // voxel is drawn in its getColor; a model whose saved pictures show
+    // something else overrides this alone.
+    virtual void exportImage(unsigned char* red, unsigned char* green, unsigned char* blue)
+    {
+        // A volume without a front face leaves the picture black.
+        if (height <= 0)
+            return;
+        for (int x = 0; x < width; ++x)
+            for (int z = 0; z < depth; ++z)
+                ColorPlanes::put(red, green, blue, static_cast<std::size_t>(x) * depth + (depth - 1 - z),
+                                 getColor(cells[index(x, 0, z)]));
+    }
+
     long long getSiteCount() const override
     {
         return static_cast<long long>(width) * height * depth;
@@ -55,7 +81,19 @@ public:
 
 protected:
     std::size_t cellCount() const { return static_cast<std::size_t>(width) * height * depth; }
-    void swapCells() { std::swap(cells, nextCells); }
+
+    // The end of every step: the next buffer becomes current and the old one
+    // scratch for the next step, and while Save All is on the new state goes
+    // to the archiver's numbered series.
+    void finishStep()
+    {
+        std::swap(cells, nextCells);
+        if (saveAll)
+            writePicture(true);
+    }
+
+    // Hands the current state to the archiver's single save; nothing without an archiver.
+    void saveImage() { writePicture(false); }
 
     int width;
     int height;
@@ -66,6 +104,9 @@ protected:
     int saveInterval = 1;
     T* cells;
     T* nextCells;
+
+private:
+    void writePicture(bool series) { ColorPlanes::write(archiver, series, width, depth, *this); }
 };
 
 } // namespace Automata

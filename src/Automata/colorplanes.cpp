@@ -2,16 +2,8 @@
 
 namespace Automata {
 
-ColorPlanes::ColorPlanes(std::size_t count)
+ColorPlanes::ColorPlanes(std::size_t count) : redPlane(count), greenPlane(count), bluePlane(count)
 {
-    resize(count);
-}
-
-void ColorPlanes::resize(std::size_t count)
-{
-    redPlane.resize(count);
-    greenPlane.resize(count);
-    bluePlane.resize(count);
 }
 
 } // namespace Automata

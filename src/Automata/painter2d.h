@@ -4,6 +4,7 @@
 
 #include "automaton2d.h"
 #include "painter.h"
+#include "savedglstate.h"
 
 namespace Automata {
 
@@ -19,7 +20,7 @@ public:
         const T* cells = lattice->getCells();
         const int width = lattice->getWidth();
         const int height = lattice->getHeight();
-        glPushAttrib(GL_ALL_ATTRIB_BITS);
+        const SavedGlState saved;
         glShadeModel(GL_FLAT);
         glBegin(GL_TRIANGLES);
         for (int x = 0; x < width; ++x) {
@@ -34,7 +35,6 @@ public:
             }
         }
         glEnd();
-        glPopAttrib();
     }
 
     int getWidth() override { return lattice->getWidth(); }

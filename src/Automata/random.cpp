@@ -77,6 +77,9 @@ void setSeedOverride(std::uint64_t seed)
     overrideActive = true;
     overrideSeed = seed;
     seedingCalls = 0;
+    // Seeding calls key their seeds by their count from 0 up; the start takes
+    // a key no count reaches.
+    generatorState = static_cast<std::uint32_t>(mix({overrideSeed, ~std::uint64_t(0)}));
 }
 
 void clearSeedOverride()

@@ -41,6 +41,9 @@ std::uint64_t seedValue(std::uint64_t requested);
 // A seed from the clock, for models that seed themselves with the time.
 std::uint32_t timeSeed();
 
+// Puts a seed override in force. It also starts the process-wide generator
+// from a value derived from the override, so models that never seed still
+// depend on it; this is not a seeding call and leaves the derived seeds alone.
 void setSeedOverride(std::uint64_t overrideSeed);
 void clearSeedOverride();
 

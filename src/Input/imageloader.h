@@ -46,7 +46,7 @@ protected:
     bool readImage(Convert convert,
                    const QString& folder = Persistence::ImageFiles::examplesFolder())
     {
-        const QImage image = ImageRequest::askPlain(parent, folder);
+        const QImage image = ImageRequest::askPlain(parent, folder, sizeFilter());
         cells = cellsFrom(image, sizeCheck(image.width(), image.height()), convert);
         return !cells.isEmpty();
     }
@@ -56,6 +56,14 @@ protected:
     virtual Automata::SizeCheck sizeCheck(int width, int height) const
     {
         return this->latticeCheck(width, height);
+    }
+
+    // Refuses, with the size warning, a picture whose model would not fit in
+    // memory, from the size its header gives, before it is decoded.
+    Persistence::ImageFiles::SizeFilter sizeFilter() const
+    {
+        return Loader<T>::sizeFilter(
+            [this](int width, int height) { return sizeCheck(width, height); });
     }
 
     // A new M built from the size and the cells followed by args, or null

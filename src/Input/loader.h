@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 #include "Automata/sizecheck.h"
 #include "Interaction/interaction.h"
+#include "Persistence/imagefiles.h"
 
 namespace Automata {
 class Automaton;
@@ -38,6 +40,15 @@ public:
         Interaction::interaction().warning(nullptr, QString(),
                                            QString::fromStdString(check.warning()));
         return false;
+    }
+
+    // Refuses, with the size warning, a picture whose model, as
+    // check(width, height) describes it, would not fit in memory: asked with
+    // the size from the picture's header, before it is decoded.
+    template <typename Check>
+    static Persistence::ImageFiles::SizeFilter sizeFilter(Check check)
+    {
+        return [check](const QSize& size) { return fits(check(size.width(), size.height())); };
     }
 };
 

@@ -19,7 +19,7 @@ public:
     Loader2D(QWidget* parent, bool askForImage) : parent(parent)
     {
         if (askForImage)
-            readImage(ImageRequest::askRemembering(parent, rememberedFolder()));
+            readImage(ImageRequest::askRemembering(parent, rememberedFolder(), sizeFilter()));
     }
 
     Automata::Automaton* load() override
@@ -33,6 +33,13 @@ public:
     {
         static QDir folder = QDir::current();
         return folder;
+    }
+
+    // Refuses, with the size warning, a picture too large for the lattice,
+    // before it is decoded.
+    static Persistence::ImageFiles::SizeFilter sizeFilter()
+    {
+        return Loader<T>::sizeFilter(&Loader<T>::latticeCheck);
     }
 
     // The cells of an upright picture when a lattice of its size fits in

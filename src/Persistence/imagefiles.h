@@ -1,10 +1,11 @@
 #pragma once
 
+#include <functional>
+
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
-
-class QImageReader;
 
 namespace Persistence {
 
@@ -18,18 +19,26 @@ public:
 
     static QString filter() { return QStringLiteral("Image Files (*.png *.jpg *.bmp)"); }
 
-    // Reads an image; a null image when the name is empty or the file
-    // unreadable. An image of more than maxPixels pixels, or one whose decoded
-    // picture would not fit in the size check's memory budget, is not
-    // decoded: a warning says so and the result is null, so the caller
-    // reports its usual failure instead of running out of memory.
-    static QImage read(const QString& name);
-    // The same for a picture held in memory, in any format read() takes.
-    static QImage decode(const QByteArray& bytes);
-    static constexpr long long maxPixels = 1LL << 28;
+    // Decides from a picture's size, before it is decoded, whether it may be;
+    // when it refuses it shows its own message.
+    using SizeFilter = std::function<bool(const QSize& size)>;
 
-private:
-    static QImage read(QImageReader& reader);
+    // Reads an image; a null image when the name is empty or the file
+    // unreadable. An image of more than maxPixels pixels is not decoded: a
+    // warning says so and the result is null, so the caller reports its usual
+    // failure instead of running out of memory. Nor is one that `accept`,
+    // asked with the size from the file's header, refuses, or one whose
+    // decoded picture alone would not fit in the size check's memory budget
+    // (the size warning says so). When the result is null, `failure` says why
+    // in a few words ("no such file", "a folder, not a file", "not an image:
+    // ...", "corrupt image: ..."); it stays empty for an empty name and for a
+    // picture refused for its size by `accept` or the budget.
+    static QImage read(const QString& name, QString* failure = nullptr,
+                       const SizeFilter& accept = SizeFilter());
+    // The same for a picture held in memory, in any format read() takes.
+    static QImage decode(const QByteArray& bytes, QString* failure = nullptr,
+                         const SizeFilter& accept = SizeFilter());
+    static constexpr long long maxPixels = 1LL << 28;
 };
 
 } // namespace Persistence

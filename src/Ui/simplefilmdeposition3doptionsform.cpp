@@ -1,9 +1,9 @@
 #include "simplefilmdeposition3doptionsform.h"
 
-#include <QOpenGLWidget>
 #include <QPushButton>
 
 #include "../Automata/FilmDeposition/simplefilmdeposition3d.h"
+#include "Interaction/framesource.h"
 
 namespace Ui {
 
@@ -25,12 +25,9 @@ void SimpleFilmDeposition3DOptionsForm::createSurface()
     if (!automaton)
         return;
     automaton->regenerateSurfaces();
-    // The views draw the surfaces on their next frame; ask for one now so the
+    // The view draws the surfaces on its next frame; ask for one now so the
     // button shows its effect even while no model runs.
-    if (parentWidget()) {
-        for (QOpenGLWidget* view : parentWidget()->findChildren<QOpenGLWidget*>())
-            view->update();
-    }
+    Interaction::requestFrame();
 }
 
 } // namespace Ui

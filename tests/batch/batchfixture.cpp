@@ -1,32 +1,16 @@
 #include "batchfixture.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
-#include "Input/catalogue.h"
-
-bool BatchTest::built(int index)
+TestSupport::BatchResult BatchTest::expectRefused(const QStringList& arguments, int exitCode,
+                                                 const QString& named) const
 {
-    const Input::CatalogueEntry* entry = Input::Catalogue::entry(index);
-    return entry && entry->build;
-}
-
-QString BatchTest::label(int index)
-{
-    return Input::Catalogue::labels().value(index);
-}
-
-QString BatchTest::slug(const QString& label)
-{
-    QString name = label.toLower();
-    name.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
-    name.remove(QRegularExpression(QStringLiteral("^-+|-+$")));
-    return name;
-}
-
-bool BatchTest::hasExample(int index)
-{
-    return QFile::exists(TestSupport::examplePath(slug(label(index)) + QStringLiteral("/recipe")));
+    const TestSupport::BatchResult result = run(arguments);
+    const std::string what = arguments.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(result.exitCode, exitCode) << what << "\n" << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(named)) << what << "\n" << result.err.toStdString();
+    EXPECT_FALSE(result.out.contains(QStringLiteral("Current time"))) << what;
+    return result;
 }
 
 QString BatchTest::writePattern(const QString& name, int width, int height,
@@ -39,6 +23,19 @@ QString BatchTest::writePattern(const QString& name, int width, int height,
     const QString file = path(name);
     EXPECT_TRUE(image.save(file));
     return file;
+}
+
+QMap<QString, QStringList> BatchTest::entryListing()
+{
+    QMap<QString, QStringList> sections;
+    QString entry;
+    for (const QString& line : TestSupport::listing(QStringLiteral("batch/describe.txt"))) {
+        if (line.startsWith(QLatin1String("== ")))
+            sections[entry = line.mid(3)];
+        else
+            sections[entry].append(line);
+    }
+    return sections;
 }
 
 QStringList BatchTest::lines(const QString& text)

@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include <QDir>
 #include <QImage>
+#include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -12,31 +12,26 @@
 #include "testsupport.h"
 
 // What the end-to-end tests of lithoscope-batch share: a scratch folder to run
-// in, small generated inputs and the catalogue entries that exist so far.
+// in and small generated inputs.
 class BatchTest : public ::testing::Test {
 protected:
-    static constexpr int SandAutomaton = 0;
-    static constexpr int ProbabilisticSand = 1;
-    static constexpr int Fhp = 4;
-    static constexpr int AnnealingRule = 29;
-
-    // Whether the entry's family is part of the program yet.
-    static bool built(int index);
-    static QString label(int index);
-    // The examples/ folder name of a label.
-    static QString slug(const QString& label);
-    static bool hasExample(int index);
-
     QString path(const QString& name) const { return scratch.filePath(name); }
     TestSupport::BatchResult run(const QStringList& arguments) const
     {
         return TestSupport::runBatch(arguments, scratch.path());
     }
 
+    // Runs, expecting the exit code, no run of the model and a reason on
+    // stderr that names what was refused.
+    TestSupport::BatchResult expectRefused(const QStringList& arguments, int exitCode, const QString& named = QString()) const;
+
     // Writes a picture whose pixel (x, y) is black where pattern(x, y) holds
     // and white elsewhere; returns its path.
     QString writePattern(const QString& name, int width, int height,
                          const std::function<bool(int, int)>& pattern) const;
+
+    // The lines describe.txt gives for each built entry, by label.
+    static QMap<QString, QStringList> entryListing();
 
     static QStringList lines(const QString& text);
     static bool sameFile(const QString& a, const QString& b);
@@ -44,9 +39,23 @@ protected:
     QTemporaryDir scratch;
 };
 
-// Skips the test while an entry it needs is not in the program.
-#define REQUIRE_ENTRY(index)                                                                   \
-    do {                                                                                       \
-        if (!built(index))                                                                     \
-            GTEST_SKIP() << label(index).toStdString() << " is not in the program yet";       \
-    } while (false)
+// Sets an environment variable of the test program, and so of the runs it
+// starts, for the lifetime of the scope.
+class EnvironmentScope {
+public:
+    EnvironmentScope(const char* name, const QByteArray& value) : name(name), previous(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~EnvironmentScope()
+    {
+        if (previous.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, previous);
+    }
+
+private:
+    const char* name;
+    QByteArray previous;
+};

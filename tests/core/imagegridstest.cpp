@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -82,20 +80,4 @@ TEST(ImageGrids, RedMaskMarksPureRedPixelsInPlainOrderWhateverTheirAlpha)
     const unsigned char expected[6] = {1, 0, 0, 0, 0, 1};
     for (std::size_t i = 0; i < 6; ++i)
         EXPECT_EQ(mask[i], expected[i]) << i;
-}
-
-TEST(Grid, IsAValueThatCopiesItsCellsAndLeavesNothingBehindWhenMoved)
-{
-    Grid<bool> original(2, 2);
-    EXPECT_EQ(std::count(original.begin(), original.end(), true), 0); // cells start cleared
-    original.at(1, 0) = true;
-    Grid<bool> copy = original;
-    copy.at(0, 1) = true;
-    EXPECT_TRUE(original.at(1, 0) && !original.at(0, 1) && copy.at(1, 0));
-
-    Grid<bool> moved = std::move(copy);
-    EXPECT_TRUE(moved.at(0, 1) && moved.width() == 2);
-    EXPECT_TRUE(copy.isEmpty()); // a grid moved from keeps no cells
-    moved = original;
-    EXPECT_FALSE(moved.at(0, 1));
 }

@@ -14,6 +14,15 @@
 
 namespace {
 
+// A child widget of the dialog with an object name.
+template <typename W>
+W* named(QDialog* dialog, const char* name)
+{
+    W* widget = new W(dialog);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
 // A dialog whose accept() refuses until its check box is ticked, and whose
 // button asks for a file.
 class OptionDialog : public QDialog {
@@ -21,26 +30,12 @@ public:
     OptionDialog()
     {
         setWindowTitle(QStringLiteral("Options"));
-        spin = new QSpinBox(this);
-        spin->setObjectName(QStringLiteral("spnCount"));
         spin->setRange(1, 10);
         spin->setValue(3);
-        rate = new QDoubleSpinBox(this);
-        rate->setObjectName(QStringLiteral("dbxRate"));
         rate->setRange(0, 1);
         rate->setDecimals(3);
-        name = new QLineEdit(this);
-        name->setObjectName(QStringLiteral("linName"));
-        agree = new QCheckBox(this);
-        agree->setObjectName(QStringLiteral("chkAgree"));
-        mode = new QComboBox(this);
-        mode->setObjectName(QStringLiteral("cmbMode"));
         mode->addItems({QStringLiteral("Open"), QStringLiteral("Closed")});
-        slider = new QSlider(this);
-        slider->setObjectName(QStringLiteral("sldLevel"));
         slider->setRange(0, 100);
-        browse = new QPushButton(QStringLiteral("..."), this);
-        browse->setObjectName(QStringLiteral("btnBrowse"));
         connect(browse, &QPushButton::clicked, this, [this] {
             name->setText(Interaction::interaction().openFileName(this, QStringLiteral("Open"),
                                                             QString(), QString()));
@@ -51,13 +46,13 @@ public:
         if (agree->isChecked())
             QDialog::accept();
     }
-    QSpinBox* spin;
-    QDoubleSpinBox* rate;
-    QLineEdit* name;
-    QCheckBox* agree;
-    QComboBox* mode;
-    QSlider* slider;
-    QPushButton* browse;
+    QSpinBox* spin = named<QSpinBox>(this, "spnCount");
+    QDoubleSpinBox* rate = named<QDoubleSpinBox>(this, "dbxRate");
+    QLineEdit* name = named<QLineEdit>(this, "linName");
+    QCheckBox* agree = named<QCheckBox>(this, "chkAgree");
+    QComboBox* mode = named<QComboBox>(this, "cmbMode");
+    QSlider* slider = named<QSlider>(this, "sldLevel");
+    QPushButton* browse = named<QPushButton>(this, "btnBrowse");
 };
 
 } // namespace
@@ -85,85 +80,21 @@ TEST(ScriptedInteraction, AppliesSettingsThenAcceptsThroughTheDialog)
     EXPECT_TRUE(script->settingErrors().isEmpty());
 }
 
-TEST(ScriptedInteraction, DialogThatRefusesToCloseCountsAsRejected)
-{
-    TestSupport::ScriptedScope script;
-    OptionDialog dialog;
-    EXPECT_EQ(Interaction::interaction().exec(&dialog), QDialog::Rejected);
-}
-
-TEST(ScriptedInteraction, RejectsWhenToldAndOnlyOnce)
-{
-    TestSupport::ScriptedScope script;
-    script->addSetting(QStringLiteral("chkAgree"), QStringLiteral("true"));
-    script->rejectNextDialog();
-    OptionDialog first;
-    EXPECT_EQ(Interaction::interaction().exec(&first), QDialog::Rejected);
-    OptionDialog second;
-    second.agree->setChecked(true);
-    EXPECT_EQ(Interaction::interaction().exec(&second), QDialog::Accepted);
-}
-
 TEST(ScriptedInteraction, OutOfRangeAndMalformedValuesAreErrorsNotClamps)
 {
+    using Interaction::WidgetScript;
     OptionDialog dialog;
-    QString error;
-    using R = Interaction::WidgetScript::Result;
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("spnCount"), QStringLiteral("11"), &error),
-              R::BadValue);
+    const char* refused[][2] = {{"spnCount", "11"}, {"dbxRate", "0,5"}, {"cmbMode", "2"},
+                                {"cmbMode", "Ajar"}, {"chkAgree", "yes"}, {"spnCount", "click"}};
+    for (const auto& setting : refused) {
+        QString error;
+        EXPECT_EQ(WidgetScript::apply(&dialog, QString::fromLatin1(setting[0]), QString::fromLatin1(setting[1]), &error),
+                  WidgetScript::Result::BadValue) << setting[0] << "=" << setting[1];
+        EXPECT_FALSE(error.isEmpty());
+    }
     EXPECT_EQ(dialog.spin->value(), 3);
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("dbxRate"), QStringLiteral("0,5")),
-              R::BadValue);
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("2")),
-              R::BadValue);
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("Ajar")),
-              R::BadValue);
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("chkAgree"), QStringLiteral("yes")),
-              R::BadValue);
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("spnCount"), QStringLiteral("click")),
-              R::BadValue);
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("missing"), QStringLiteral("1")),
-              R::NotFound);
-    EXPECT_EQ(Interaction::WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("1")),
-              R::Applied);
-    EXPECT_EQ(Interaction::WidgetScript::kind(dialog.rate), QStringLiteral("double"));
-    EXPECT_EQ(Interaction::WidgetScript::kind(dialog.browse), QStringLiteral("button"));
-}
-
-TEST(ScriptedInteraction, RecordsMessagesAndAnswersQuestions)
-{
-    TestSupport::ScriptedScope script;
-    QStringList seen;
-    script->onMessage = [&seen](const Interaction::ScriptedInteraction::Message& m) {
-        seen.append(m.title + QLatin1Char('|') + m.text);
-    };
-    Interaction::interaction().warning(nullptr, QStringLiteral("Loader error"), QStringLiteral("bad"));
-    script->setQuestionAnswer(QMessageBox::Cancel);
-    EXPECT_EQ(Interaction::interaction().ask(QMessageBox::Warning, nullptr, QStringLiteral("Are you sure?"),
-                                       QStringLiteral("Close?"), QMessageBox::Ok | QMessageBox::Cancel,
-                                       QMessageBox::Cancel),
-              QMessageBox::Cancel);
-    script->setQuestionAnswer(QMessageBox::Ok);
-    EXPECT_EQ(Interaction::interaction().ask(QMessageBox::Warning, nullptr, QString(), QString(),
-                                       QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel),
-              QMessageBox::Ok);
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("Loader error|bad"),
-                                 QStringLiteral("Are you sure?|Close?"), QStringLiteral("|")}));
-}
-
-TEST(ScriptedInteraction, KeepsFormsUntilClosedAndSetsTheirWidgets)
-{
-    TestSupport::ScriptedScope script;
-    auto* form = new OptionDialog;
-    QPointer<QWidget> watch(form);
-    Interaction::interaction().showForm(form);
-    EXPECT_EQ(script->setFormWidget(QStringLiteral("spnCount"), QStringLiteral("9")),
-              Interaction::WidgetScript::Result::Applied);
-    EXPECT_EQ(form->spin->value(), 9);
-    EXPECT_EQ(script->setFormWidget(QStringLiteral("nothing"), QStringLiteral("9")),
-              Interaction::WidgetScript::Result::NotFound);
-    Interaction::interaction().closeForms();
-    EXPECT_TRUE(watch.isNull());
-    EXPECT_TRUE(script->openForms().isEmpty());
+    EXPECT_EQ(WidgetScript::apply(&dialog, QStringLiteral("missing"), QStringLiteral("1")), WidgetScript::Result::NotFound);
+    EXPECT_EQ(WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("1")), WidgetScript::Result::Applied);
+    EXPECT_EQ(WidgetScript::kind(dialog.rate), QStringLiteral("double"));
+    EXPECT_EQ(WidgetScript::kind(dialog.browse), QStringLiteral("button"));
 }

@@ -127,18 +127,6 @@ TEST(Loaders, UnreadableImageMessages)
     EXPECT_EQ(script->messages()[1].text, QStringLiteral("Could not open input file!"));
 }
 
-TEST(Catalogue, HoldsFortySixLabelsInOrder)
-{
-    QStringList labels = Input::Catalogue::labels();
-    ASSERT_EQ(labels.size(), 46);
-    EXPECT_EQ(labels.first(), QStringLiteral("Sand Automaton"));
-    EXPECT_EQ(labels[18], QStringLiteral("Multi FHP Automaton"));
-    EXPECT_EQ(labels[25], QStringLiteral("Huygen's Source Film Deposition (Envelope)"));
-    EXPECT_EQ(labels.last(), QStringLiteral("Ti Oxidation and Etching"));
-    EXPECT_EQ(Input::Catalogue::indexOf(QStringLiteral("Annealing Rule")), 29);
-    EXPECT_EQ(labels.removeDuplicates(), 0);
-}
-
 TEST(Catalogue, IndicesOutsideTheCatalogueBuildNothingSilently)
 {
     TestSupport::ScriptedScope script;

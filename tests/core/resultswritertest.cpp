@@ -30,8 +30,10 @@ private:
 
 } // namespace
 
-TEST(ResultsWriter, WritesValuesEachFollowedBySeparator)
+// Numbers do not follow a comma locale.
+TEST(ResultsWriter, WritesValuesEachFollowedBySeparatorInTheCLocale)
 {
+    LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
     TestSupport::ScriptedScope script;
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("table.txt"));
@@ -45,29 +47,14 @@ TEST(ResultsWriter, WritesValuesEachFollowedBySeparator)
     writer.write(0.9);
     writer.write(2000.0);
     writer.write(1e-7);
+    writer.write(1234.5);
     writer.endLine();
     writer.close();
-    EXPECT_EQ(readAll(name), QStringLiteral("Size;-7;4000000000;\n0.9;2000;1e-07;\n"));
+    EXPECT_EQ(readAll(name), QStringLiteral("Size;-7;4000000000;\n0.9;2000;1e-07;1234.5;\n"));
     EXPECT_EQ(script->fileDialogCaptions(), QStringList{QStringLiteral("Save results")});
 }
 
-TEST(ResultsWriter, NumbersDoNotFollowACommaLocale)
-{
-    LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
-    TestSupport::ScriptedScope script;
-    QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("table.txt"));
-    script->queueSaveFile(name);
-    Persistence::ResultsWriter writer;
-    ASSERT_TRUE(writer.openSingle());
-    writer.write(0.9);
-    writer.write(qint32(2000));
-    writer.write(1234.5);
-    writer.close();
-    EXPECT_EQ(readAll(name), QStringLiteral("0.9;2000;1234.5;"));
-}
-
-TEST(ResultsWriter, SeriesCountsFromOneWithSixDigits)
+TEST(ResultsWriter, SeriesCountFromOneWithSixDigitsAfterTheNamesExtensionOrTxt)
 {
     TestSupport::ScriptedScope script;
     QTemporaryDir dir;
@@ -81,17 +68,13 @@ TEST(ResultsWriter, SeriesCountsFromOneWithSixDigits)
     writer.close();
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("base000001.dat"))), QStringLiteral("1.5;"));
     EXPECT_EQ(script->fileDialogCaptions().size(), 1);
-}
 
-TEST(ResultsWriter, NameWithoutDotGetsTxt)
-{
-    TestSupport::ScriptedScope script;
-    QTemporaryDir dir;
+    // A name without a dot gets .txt.
     script->queueSaveFile(dir.filePath(QStringLiteral("series")));
-    Persistence::ResultsWriter writer;
-    ASSERT_TRUE(writer.askSeriesName());
-    ASSERT_TRUE(writer.openNext());
-    EXPECT_EQ(writer.currentFileName(), dir.filePath(QStringLiteral("series000001.txt")));
+    Persistence::ResultsWriter plain;
+    ASSERT_TRUE(plain.askSeriesName());
+    ASSERT_TRUE(plain.openNext());
+    EXPECT_EQ(plain.currentFileName(), dir.filePath(QStringLiteral("series000001.txt")));
 
     // A dot in a folder name is not the file's extension.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("run.d")));

@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include <QThreadPool>
-
 #include "Automata/FhpAutomata/fhpautomaton.h"
 
 namespace FhpTest {
@@ -71,12 +69,5 @@ inline int depositCount(FhpAutomaton& a)
         count += c.isDeposit();
     return count;
 }
-
-// Sets the global pool's size for one scope.
-struct PoolSize {
-    explicit PoolSize(int threads) { QThreadPool::globalInstance()->setMaxThreadCount(threads); }
-    ~PoolSize() { QThreadPool::globalInstance()->setMaxThreadCount(previous); }
-    const int previous = QThreadPool::globalInstance()->maxThreadCount();
-};
 
 } // namespace FhpTest

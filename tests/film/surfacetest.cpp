@@ -1,17 +1,25 @@
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <tuple>
 
 #include <gtest/gtest.h>
 
-#include "Automata/FilmDeposition/cellsurface.h"
+#include "Automata/FilmDeposition/filmcelltypecomparer.h"
 #include "Automata/FilmDeposition/simplefilmdeposition3d.h"
+#include "Automata/Surfaces/cellsurface.h"
+#include "Automata/Surfaces/referencematch.h"
 #include "Automata/painter3d.h"
 #include "filmtesthelpers.h"
 
 using namespace Automata::FilmDeposition;
+using Automata::Surfaces::CellSurface;
+using Automata::Surfaces::SurfaceTriangle;
 
 namespace {
+
+using SameMaterial = Automata::Surfaces::ReferenceMatch<FilmCell, FilmCellTypeComparer>;
+const SameMaterial isFilm(FilmCell::filmReference());
 
 // A volume of empty voxels with a film box over [lo, hi] on every axis.
 std::vector<FilmCell> boxVolume(int size, int lo, int hi)
@@ -27,8 +35,9 @@ std::vector<FilmCell> boxVolume(int size, int lo, int hi)
 // Every edge is shared by exactly two triangles, every normal has unit length
 // and is the same for the three vertices, and every normal points away from
 // the centre of the box (the normal (P2 - P0) x (P1 - P0) with the standard
-// tables and this corner numbering points out of the material).
-void expectClosedOutwardSurface(const CellSurface& surface, float centre)
+// tables and this corner numbering points out of the material). facing -1
+// asks for normals toward the centre instead.
+void expectClosedOutwardSurface(const CellSurface& surface, float centre, float facing = 1.0f)
 {
     using Point = std::tuple<float, float, float>;
     ASSERT_FALSE(surface.isEmpty());
@@ -48,7 +57,7 @@ void expectClosedOutwardSurface(const CellSurface& surface, float centre)
                 outward += (p[k] - centre) * t.vertices[0].normal[k];
             }
         }
-        EXPECT_GT(outward, 0.0f);
+        EXPECT_GT(facing * outward, 0.0f);
     }
     for (const auto& use : edgeUse)
         EXPECT_EQ(2, use.second) << "an edge is not shared by exactly two triangles";
@@ -60,28 +69,49 @@ TEST(CellSurface, ClosedSurfaceAroundABoxIsWatertightWithUnitNormalsFacingOut)
 {
     // Inside the volume, away from every face.
     const std::vector<FilmCell> inner = boxVolume(10, 2, 6);
-    const CellSurface surface =
-        CellSurface::closed(10, 10, 10, inner.data(), FilmCell::filmReference());
+    const CellSurface surface = CellSurface::closed(10, 10, 10, inner.data(), isFilm);
     EXPECT_TRUE(surface.isClosed());
     EXPECT_EQ(2, surface.getCubeSize());
     expectClosedOutwardSurface(surface, 4.0f);
 
     // Filling the whole volume: the closed variant shuts the surface at the faces.
     const std::vector<FilmCell> full = boxVolume(6, 0, 5);
-    expectClosedOutwardSurface(CellSurface::closed(6, 6, 6, full.data(), FilmCell::filmReference()),
-                               2.5f);
+    expectClosedOutwardSurface(CellSurface::closed(6, 6, 6, full.data(), isFilm), 2.5f);
 }
 
 TEST(CellSurface, OpenSurfaceLeavesMaterialAtTheFacesOpen)
 {
     const std::vector<FilmCell> full = boxVolume(7, 0, 6);
-    const CellSurface open = CellSurface::open(7, 7, 7, full.data(), FilmCell::filmReference());
+    const CellSurface open = CellSurface::open(7, 7, 7, full.data(), isFilm);
     EXPECT_FALSE(open.isClosed());
     EXPECT_TRUE(open.isEmpty()); // every cube lies inside the material
 
     const std::vector<FilmCell> inner = boxVolume(9, 2, 4);
-    expectClosedOutwardSurface(CellSurface::open(9, 9, 9, inner.data(), FilmCell::filmReference()),
-                               3.0f);
+    expectClosedOutwardSurface(CellSurface::open(9, 9, 9, inner.data(), isFilm), 3.0f);
+}
+
+TEST(CellSurface, AnyCellTypeGivesTheSameTrianglesAndBeyondMayReadAsMaterial)
+{
+    // The box as integer state 3 among states 0 and 1: the same voxels, so the
+    // same triangles and normals as the film box.
+    const std::vector<FilmCell> films = boxVolume(9, 1, 5);
+    std::vector<int> states(films.size());
+    for (std::size_t i = 0; i < states.size(); ++i)
+        states[i] = films[i].type == Film ? 3 : static_cast<int>(i % 2);
+    const auto isThree = [](int state) { return state == 3; };
+    const CellSurface fromStates = CellSurface::closed(9, 9, 9, states.data(), isThree);
+    const CellSurface fromFilms =
+        CellSurface::closed(9, 9, 9, films.data(), isFilm, FilmCell::outsideCell());
+    ASSERT_EQ(fromFilms.triangleCount(), fromStates.triangleCount());
+    EXPECT_EQ(0, std::memcmp(fromStates.getTriangles().data(), fromFilms.getTriangles().data(),
+                             fromStates.triangleCount() * sizeof(SurfaceTriangle)));
+
+    // With material beyond the faces, an empty volume is a closed cavity
+    // around the sampled voxels 1, 3, 5, its normals facing into it.
+    const std::vector<int> hollow(6 * 6 * 6, 0);
+    EXPECT_TRUE(CellSurface::closed(6, 6, 6, hollow.data(), isThree).isEmpty());
+    expectClosedOutwardSurface(CellSurface::closed(6, 6, 6, hollow.data(), isThree, 3), 3.0f,
+                               -1.0f);
 }
 
 TEST(CellSurface, VerticesAreEdgeMidpointsOfSideTwoCubes)
@@ -89,8 +119,7 @@ TEST(CellSurface, VerticesAreEdgeMidpointsOfSideTwoCubes)
     // A single film voxel at (1, 1, 1), corner 5 of the first closed cube (-1, -1, -1).
     std::vector<FilmCell> cells(4 * 4 * 4);
     cells[(1 * 4 + 1) * 4 + 1].type = Film;
-    const CellSurface surface =
-        CellSurface::closed(4, 4, 4, cells.data(), FilmCell::filmReference());
+    const CellSurface surface = CellSurface::closed(4, 4, 4, cells.data(), isFilm);
     ASSERT_FALSE(surface.isEmpty());
     for (const SurfaceTriangle& t : surface.getTriangles()) {
         for (const SurfaceTriangle::Vertex& v : t.vertices) {
@@ -122,8 +151,7 @@ TEST(Painter3D, ExtractsOneSurfacePerTypeAndFollowsUpdates)
     model.step();
     EXPECT_TRUE(painter.getSurfaces()[0].isEmpty()); // until update()
     painter.update();
-    const CellSurface expected =
-        CellSurface::open(6, 6, 8, model.getCells(), FilmCell::filmReference());
+    const CellSurface expected = CellSurface::open(6, 6, 8, model.getCells(), isFilm);
     EXPECT_FALSE(expected.isEmpty());
     EXPECT_EQ(expected.triangleCount(), painter.getSurfaces()[0].triangleCount());
 }

@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
-#include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
+#include <QToolBar>
 
 #include "Ui/doubledelegate.h"
 #include "Ui/renderinfo.h"
@@ -17,6 +19,8 @@
 #include "Ui/setviewangledialog.h"
 #include "Ui/simpledatainputdialog.h"
 #include "aboutdialog.h"
+#include "batch/dialogdescriber.h"
+#include "mainwindow.h"
 #include "runinfoform.h"
 #include "testsupport.h"
 
@@ -28,20 +32,27 @@ W* child(QWidget& dialog, const char* name)
     return dialog.findChild<W*>(QString::fromLatin1(name));
 }
 
-// The texts of a dialog's labels and buttons.
-QStringList textsOf(QWidget& dialog)
-{
-    QStringList texts;
-    for (QWidget* widget : dialog.findChildren<QWidget*>())
-        if (qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget))
-            texts << widget->property("text").toString();
-    return texts;
-}
-
 } // namespace
 
-TEST(ShellDialogs, FormsTitlesSizesTextsAndInputRanges)
+// The main window's toolbar, then its dialogs and the common ones as
+// lithoscope-batch --describe lists an entry's.
+TEST(ShellDialogs, ToolbarAndDialogsAreAsListed)
 {
+    MainWindow window;
+    auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("toolBar"));
+    ASSERT_NE(toolBar, nullptr);
+    QStringList shown{QLatin1Char('[') + window.windowTitle() + QLatin1Char(']')};
+    for (QAction* action : toolBar->actions()) {
+        if (action->isSeparator())
+            shown << QStringLiteral("-");
+        else if (auto* list = qobject_cast<QComboBox*>(toolBar->widgetForAction(action)))
+            shown << QStringLiteral("catalogue list of %1, %2 first").arg(list->count()).arg(list->currentText());
+        else
+            shown << TestSupport::listed(QStringList{action->objectName(), action->text(),
+                                                     action->toolTip() == action->text() ? QString() : action->toolTip(),
+                                                     action->isCheckable() ? QStringLiteral("checkable") : QString()}
+                                             .join(QLatin1Char('\t')));
+    }
     RunInfoForm runInfo;
     Ui::RenderInfo render(false, 7);
     Ui::SaveIntervalDialog saveInterval(12);
@@ -49,109 +60,26 @@ TEST(ShellDialogs, FormsTitlesSizesTextsAndInputRanges)
     Ui::SimpleDataInputDialog dataInput;
     Ui::SelectNeighborhoodSizeDialog neighborhood;
     AboutDialog about;
-    const struct {
-        QDialog* dialog;
-        const char *form, *title;
-        QSize size;
-        QStringList texts;
-    } dialogs[] = {
-        {&runInfo, nullptr, "Set number of steps", {300, 150},
-         {"Limit the number of steps", "Number of steps", "OK"}},
-        {&render, nullptr, "Rendering Options", {400, 150},
-         {"Enable Rendering", "Automatic update interval"}},
-        {&saveInterval, nullptr, "Dialog", {400, 90}, {"Save interval"}},
-        {&viewAngle, "SetViewAngleForm", "Set Viewing Angle", {400, 237},
-         {"Angle X Axis", "Angle Y Axis", "Angle Z Axis"}},
-        {&dataInput, "SimpleDataInputDialogForm", "Dialog", {400, 300},
-         {"Cell Size", "Time Step Duration", "Rate"}},
-        {&neighborhood, "SelectNeighborhoodSizeForm", "Dialog", {400, 104},
-         {"Neighborhood Size X", "Neighborhood Size Y"}},
-        {&about, "AboutForm", "About", {400, 170}, {}},
-    };
-    for (const auto& d : dialogs) {
-        if (d.form) {
-            EXPECT_EQ(d.dialog->objectName(), QString::fromLatin1(d.form));
-        }
-        EXPECT_EQ(d.dialog->windowTitle(), QString::fromLatin1(d.title));
-        EXPECT_EQ(d.dialog->size(), d.size) << d.title;
-        const QStringList texts = textsOf(*d.dialog);
-        for (const QString& text : d.texts)
-            EXPECT_TRUE(texts.contains(text)) << text.toStdString();
-    }
-
-    // Decimals 0: a whole-number spin box.
-    const struct {
-        QDialog* dialog;
-        const char* box;
-        double minimum, maximum, value;
-        int decimals;
-    } inputs[] = {
-        {&runInfo, "maxStepsSpinBox", 1, 1000000000, 500, 0},
-        {&render, "sbxAutomaticUpdate", 1, 2000000000, 7, 0},
-        {&viewAngle, "dsbAngleX", -360, 360, 0, 2},
-        {&viewAngle, "dsbAngleY", -360, 360, 0, 2},
-        {&viewAngle, "dsbAngleZ", -360, 360, 0, 2},
-        {&dataInput, "dsbCellSize", 0.000001, 1000000000, 1, 6},
-        {&dataInput, "dsbTimeStepDuration", 0.00001, 1000000000, 1, 6},
-        {&dataInput, "dsbRate", 0.00001, 1000000000, 1, 6},
-        {&neighborhood, "sbxSizeX", 0, 99, 2, 0},
-        {&neighborhood, "sbxSizeY", 0, 99, 2, 0},
-    };
-    for (const auto& input : inputs) {
-        QWidget* box = child(*input.dialog, input.box);
-        ASSERT_NE(box, nullptr) << input.box;
-        EXPECT_DOUBLE_EQ(box->property("minimum").toDouble(), input.minimum) << input.box;
-        EXPECT_DOUBLE_EQ(box->property("maximum").toDouble(), input.maximum) << input.box;
-        EXPECT_DOUBLE_EQ(box->property("value").toDouble(), input.value) << input.box;
-        EXPECT_EQ(box->property("decimals").toInt(), input.decimals) << input.box;
-    }
-    EXPECT_EQ(child<QSpinBox>(render, "sbxAutomaticUpdate")->suffix(), QStringLiteral(" steps"));
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&runInfo, &render, &saveInterval, &viewAngle, &dataInput,
+                                                         &neighborhood, &about})
+        for (const QString& line : Batch::DialogDescriber::describe(dialog))
+            shown << TestSupport::listed(line);
+    EXPECT_EQ(shown, TestSupport::listing(QStringLiteral("shell/shell.txt")));
 }
 
 TEST(ShellDialogs, CheckBoxEnablesItsLabelAndSpinBox)
 {
     RunInfoForm runInfo;
-    EXPECT_EQ(runInfo.minimumSize(), runInfo.maximumSize());
-    EXPECT_EQ(runInfo.windowModality(), Qt::WindowModal);
-    EXPECT_TRUE(child<QPushButton>(runInfo, "okButton")->isDefault());
-    Ui::RenderInfo render(false, 7);
-    EXPECT_EQ(render.getUpdateInterval(), 7u);
+    Ui::RenderInfo render(true, 7);
+    EXPECT_TRUE(child(render, "sbxAutomaticUpdate")->isEnabled());
     for (bool on : {false, true, false}) {
         child<QCheckBox>(runInfo, "limitStepsCheckBox")->setChecked(on);
-        EXPECT_EQ(child(runInfo, "maxStepsLabel")->isEnabled(), on);
-        EXPECT_EQ(child(runInfo, "maxStepsSpinBox")->isEnabled(), on);
-        EXPECT_EQ(runInfo.getMaxSteps(), on ? 500 : -1);
         child<QCheckBox>(render, "chkEnableRendering")->setChecked(on);
-        EXPECT_EQ(child(render, "lblAutomaticInterval")->isEnabled(), on);
-        EXPECT_EQ(child(render, "sbxAutomaticUpdate")->isEnabled(), on);
-        EXPECT_EQ(render.isRenderingEnabled(), on);
+        for (const char* name : {"maxStepsLabel", "maxStepsSpinBox"})
+            EXPECT_EQ(child(runInfo, name)->isEnabled(), on) << name;
+        for (const char* name : {"lblAutomaticInterval", "sbxAutomaticUpdate"})
+            EXPECT_EQ(child(render, name)->isEnabled(), on) << name;
     }
-    Ui::RenderInfo on(true, 1);
-    EXPECT_TRUE(on.isRenderingEnabled());
-    EXPECT_TRUE(child(on, "sbxAutomaticUpdate")->isEnabled());
-}
-
-TEST(SimpleDataInputDialog, ClampsBelowItsMinimums)
-{
-    Ui::SimpleDataInputDialog dialog;
-    for (const char* name : {"dsbCellSize", "dsbTimeStepDuration", "dsbRate"})
-        child<QDoubleSpinBox>(dialog, name)->setValue(-3.0);
-    EXPECT_DOUBLE_EQ(dialog.getCellSize(), 0.000001);
-    EXPECT_DOUBLE_EQ(dialog.getTimeStepDuration(), 0.00001);
-    EXPECT_DOUBLE_EQ(dialog.getRate(), 0.00001);
-}
-
-TEST(SelectNeighborhoodSizeDialog, AcceptedUnchangedGivesTwoAndTwo)
-{
-    TestSupport::ScriptedScope script;
-    Ui::SelectNeighborhoodSizeDialog dialog;
-    ASSERT_EQ(Interaction::interaction().exec(&dialog), QDialog::Accepted);
-    EXPECT_EQ(dialog.getSizeX(), 2);
-    EXPECT_EQ(dialog.getSizeY(), 2);
-    script->addSetting("sbxSizeY", "5");
-    ASSERT_EQ(Interaction::interaction().exec(&dialog), QDialog::Accepted);
-    EXPECT_EQ(dialog.getSizeX(), 2);
-    EXPECT_EQ(dialog.getSizeY(), 5);
 }
 
 TEST(DoubleDelegate, EditsCellsAsNumbersAndOpensTextAtZero)

@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 
+#include <gtest/gtest.h>
+
 #include "Automata/automaton2d.h"
 #include "Automata/painter2d.h"
 #include "mainwindow.h"
@@ -25,11 +27,7 @@ public:
         painter = new RecordingPainter(this);
         ++alive;
     }
-    ~TestModel() override
-    {
-        delete painter;
-        --alive;
-    }
+    ~TestModel() override { --alive; }
 
     void step() override
     {
@@ -79,6 +77,13 @@ private:
 
     float palette[3][3] = {{0.0f, 0.0f, 0.0f}, {1.0f, 1.0f, 1.0f}, {1.0f, 0.0f, 0.0f}};
 };
+
+inline void expectQuaternion(const float* q, double w, double x, double y, double z)
+{
+    const double expected[4] = {w, x, y, z};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(q[i], expected[i], 1e-6) << "component " << i;
+}
 
 // Lets the event loop work until the condition holds or the bound passes.
 inline bool processUntil(const std::function<bool()>& done, int boundMs = 3000)

@@ -1,15 +1,103 @@
 #include "testsupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTextStream>
 
 namespace TestSupport {
+
+bool writeFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
 
 QString examplePath(const QString& relative)
 {
     return QStringLiteral(LITHOSCOPE_SOURCE_DIR "/examples/") + relative;
 }
 
+bool isBuilt(int index)
+{
+    const Input::CatalogueEntry* entry = Input::Catalogue::entry(index);
+    return entry && entry->build;
+}
+
+QString label(int index)
+{
+    return Input::Catalogue::labels().value(index);
+}
+
+namespace {
+
+// The examples/ folder name of a label.
+QString slug(const QString& label)
+{
+    QString name = label.toLower();
+    name.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+    return name.remove(QRegularExpression(QStringLiteral("^-+|-+$")));
+}
+
+} // namespace
+
+Recipe exampleRecipe(int index)
+{
+    Recipe recipe;
+    const QDir folder(examplePath(slug(label(index))));
+    QFile file(folder.filePath(QStringLiteral("recipe")));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << label(index).toStdString();
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        const QString option = line.section(QLatin1Char(' '), 0, 0);
+        const QString argument = line.section(QLatin1Char(' '), 1).trimmed();
+        if (option == QLatin1String("--input"))
+            recipe.inputs.append(QDir::cleanPath(folder.filePath(argument)));
+        else if (option == QLatin1String("--set"))
+            recipe.settings.append({argument.section(QLatin1Char('='), 0, 0), argument.section(QLatin1Char('='), 1)});
+        else if (option == QLatin1String("--steps"))
+            recipe.steps = argument.toInt();
+        else if (option == QLatin1String("--at"))
+            recipe.actsOnForms = true;
+    }
+    return recipe;
+}
+
+QImage savedPicture(Automata::Automaton& model)
+{
+    QTemporaryDir folder;
+    ScriptedScope script;
+    script->queueSaveFile(folder.filePath(QStringLiteral("saved.png")));
+    model.save();
+    return QImage(folder.filePath(QStringLiteral("saved.png")));
+}
+
+QStringList listing(const QString& relative)
+{
+    QFile file(QStringLiteral(LITHOSCOPE_SOURCE_DIR "/tests/") + relative);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << relative.toStdString();
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+            lines.append(line);
+    return lines;
+}
+
+QString listed(const QString& described)
+{
+    QStringList fields = described.split(QLatin1Char('\t'));
+    while (fields.size() > 1 && fields.last().isEmpty())
+        fields.removeLast();
+    return fields.join(QStringLiteral(" | "));
+}
+
+namespace {
+
+// The lithoscope-batch program next to the test programs.
 QString batchProgram()
 {
     const QByteArray fromEnv = qgetenv("LITHOSCOPE_BATCH");
@@ -17,6 +105,8 @@ QString batchProgram()
         return QString::fromLocal8Bit(fromEnv);
     return QCoreApplication::applicationDirPath() + QStringLiteral("/lithoscope-batch");
 }
+
+} // namespace
 
 BatchResult runBatch(const QStringList& arguments, const QString& workingFolder, int timeoutMs)
 {

@@ -8,17 +8,19 @@
 
 #include "Automata/automaton.h"
 #include "Automata/random.h"
+#include "Automata/Surfaces/surfacebudget.h"
 #include "Input/catalogue.h"
 #include "Interaction/scriptedinteraction.h"
 #include "Interaction/widgetscript.h"
 #include "console.h"
 #include "dialogdescriber.h"
 #include "progressdisplay.h"
-#include "viewrenderer.h"
 
 namespace Batch {
 
-BatchRun::BatchRun(const BatchOptions& options) : options(options)
+BatchRun::BatchRun(const BatchOptions& options, Factory factory)
+    : options(options), factory(factory ? std::move(factory) : Factory(&Input::AutomatonFactory)),
+      view(options)
 {
     for (const StepAction& action : options.actions) {
         if (action.setting.value == Interaction::WidgetScript::clickValue())
@@ -34,6 +36,33 @@ QString BatchRun::statusLine(Automata::Automaton* model)
            QString::fromStdString(model->getTimeInfo());
 }
 
+const QStringList& BatchRun::keptWarnings()
+{
+    // A warning belongs here when the model it comes from is built all the
+    // same and can be run. Every other warning refuses the input.
+    static const QStringList kept = {
+        // Surfaces too large to hold: the volume is drawn as points instead.
+        Automata::Surfaces::SurfaceBudget::warningTitle(),
+    };
+    return kept;
+}
+
+bool BatchRun::refusesInput(const Interaction::ScriptedInteraction::Message& message)
+{
+    if (message.icon != QMessageBox::Warning && message.icon != QMessageBox::Critical)
+        return false;
+    return !keptWarnings().contains(message.title);
+}
+
+bool BatchRun::refusedSinceLastLook(const Interaction::ScriptedInteraction& script)
+{
+    const QList<Interaction::ScriptedInteraction::Message>& messages = script.messages();
+    bool refused = false;
+    for (; messagesLookedAt < messages.size(); ++messagesLookedAt)
+        refused = refused || refusesInput(messages.at(messagesLookedAt));
+    return refused;
+}
+
 int BatchRun::execute()
 {
     Interaction::ScriptedInteraction script;
@@ -43,8 +72,11 @@ int BatchRun::execute()
         Console::error(message.title.isEmpty() ? message.text
                                                : message.title + QStringLiteral(": ") + message.text);
     };
+    // Why a file could not be used, below the message about it.
+    script.onNote = [](const QString& line) { Console::reason(line); };
     if (options.describe) {
-        script.onDialog = [](QWidget* dialog) {
+        script.onDialog = [this](QWidget* dialog) {
+            ++dialogsDescribed;
             for (const QString& line : DialogDescriber::describe(dialog))
                 Console::out(line);
         };
@@ -61,34 +93,51 @@ int BatchRun::execute()
         QThreadPool::globalInstance()->setMaxThreadCount(options.threads);
 
     Interaction::Interaction& previous = Interaction::Interaction::current();
+    Interaction::FrameSource* previousView = Interaction::frameSource();
     Interaction::Interaction::install(&script);
+    Interaction::FrameSource::install(&view);
     const int code = buildAndRun(script);
     // Forms act on the model, so they go first, as in the main window.
     script.closeForms();
+    view.setPainter(nullptr);
     delete model;
     model = nullptr;
+    Interaction::FrameSource::install(previousView);
     Interaction::Interaction::install(&previous);
     return code;
 }
 
 int BatchRun::buildAndRun(Interaction::ScriptedInteraction& script)
 {
-    model = Input::AutomatonFactory(options.modelIndex, nullptr);
+    model = factory(options.modelIndex, nullptr);
     int code = checkSettingErrors(script);
     if (code != ExitOk)
         return code;
     code = checkRepeatedQuestion(script);
     if (code != ExitOk)
         return code;
-    if (!model)
+    if (!model) {
+        reportMissingInputs(script);
+        return ExitNoModel;
+    }
+    // A loader or dialog that warned has refused its input, even where a
+    // model was built after it (a table that failed to load leaves the
+    // dialog's defaults): the message shown is the reason.
+    if (refusedSinceLastLook(script))
         return ExitNoModel;
     if (lastClickStep < 0) {
         code = checkUnused(script);
         if (code != ExitOk)
             return code;
     }
-    if (options.describe)
+    if (options.describe) {
+        // The listing stays empty; the note says that this is all there is.
+        if (dialogsDescribed == 0)
+            Console::reason(QStringLiteral("note: \"%1\" opens no dialog or form")
+                                .arg(Input::Catalogue::labels().value(options.modelIndex)));
         return ExitOk;
+    }
+    view.setPainter(model->getPainter());
 
     // A new model starts with Save All off and the current interval, as in the main window.
     model->setSaveAll(false, options.interval);
@@ -98,6 +147,8 @@ int BatchRun::buildAndRun(Interaction::ScriptedInteraction& script)
     }
 
     code = runSteps(script);
+    if (code == ExitOk && !options.saveAllFile.isEmpty())
+        code = checkViewDrawn(QStringLiteral("--save-all"));
     if (code != ExitOk)
         return code;
 
@@ -140,6 +191,12 @@ int BatchRun::runSteps(Interaction::ScriptedInteraction& script)
             code = checkRepeatedQuestion(script);
             break;
         }
+        // What a step warns about is what it writes, such as a picture of a
+        // series that could not be written; the run ends there.
+        if (refusedSinceLastLook(script)) {
+            code = ExitOutput;
+            break;
+        }
         if (options.statusEvery > 0 && (done + 1) % options.statusEvery == 0) {
             display.clear();
             Console::out(statusLine(model));
@@ -169,10 +226,13 @@ int BatchRun::applyActions(Interaction::ScriptedInteraction& script, int stepsDo
             Console::reason(QStringLiteral("--at %1: %2").arg(action.step).arg(error));
             return ExitUsage;
         }
-        // A pressed button may have run a dialog of its own.
+        // A pressed button may have run a dialog of its own, or refused what
+        // it was to read.
         int code = checkSettingErrors(script);
         if (code == ExitOk)
             code = checkRepeatedQuestion(script);
+        if (code == ExitOk && refusedSinceLastLook(script))
+            code = ExitNoModel;
         if (code != ExitOk)
             return code;
     }
@@ -221,6 +281,12 @@ int BatchRun::checkUnused(const Interaction::ScriptedInteraction& script) const
     return ExitOk;
 }
 
+void BatchRun::reportMissingInputs(const Interaction::ScriptedInteraction& script) const
+{
+    for (const auto& dialog : script.unansweredOpenFiles())
+        Console::reason(QStringLiteral("no --input for the \"%1\" dialog (%2)").arg(dialog.first, dialog.second));
+}
+
 void BatchRun::dropUnusedSaveNames(Interaction::ScriptedInteraction& script)
 {
     while (script.unusedSaveFiles() > 0)
@@ -258,6 +324,9 @@ int BatchRun::saveState(Interaction::ScriptedInteraction& script)
     }
     if (script.questionRepeated())
         return checkRepeatedQuestion(script);
+    const int code = checkViewDrawn(QStringLiteral("--save"));
+    if (code != ExitOk)
+        return code;
     if (!asked) {
         Console::reason(QStringLiteral("note: Save of this model asks for no file name; "
                                        "nothing was written to %1").arg(file));
@@ -272,16 +341,9 @@ int BatchRun::saveState(Interaction::ScriptedInteraction& script)
 
 int BatchRun::drawView()
 {
-    ViewCamera camera;
-    camera.scale = 1.0f;
-    camera.setAngles(options.viewAngles[0], options.viewAngles[1], options.viewAngles[2]);
-    QString error;
-    const QImage image = ViewRenderer::renderOffscreen(model->getPainter(), camera,
-                                                       options.viewSize.width(),
-                                                       options.viewSize.height(), &error);
+    const QImage image = view.grabFrame();
     if (image.isNull()) {
-        Console::reason(QStringLiteral("could not draw the view: %1")
-                            .arg(error.isEmpty() ? QStringLiteral("no OpenGL frame") : error));
+        Console::reason(QStringLiteral("could not draw the view: %1").arg(view.failure()));
         return ExitOutput;
     }
     if (!image.save(options.viewFile)) {
@@ -289,6 +351,18 @@ int BatchRun::drawView()
         return ExitOutput;
     }
     return ExitOk;
+}
+
+int BatchRun::checkViewDrawn(const QString& option) const
+{
+    if (!view.hasFailed())
+        return ExitOk;
+    const QString what = option + QStringLiteral(" of this model saves what the view shows, which");
+    if (!OffscreenView::hasDisplay())
+        Console::reason(OffscreenView::noDisplayReason(what, option));
+    else
+        Console::reason(QStringLiteral("%1 could not be drawn: %2").arg(what, view.failure()));
+    return ExitOutput;
 }
 
 void BatchRun::printBench() const

@@ -11,6 +11,7 @@
 #include "Input/catalogue.h"
 #include "batchrun.h"
 #include "console.h"
+#include "offscreenview.h"
 #include "optionparser.h"
 
 namespace {
@@ -35,9 +36,11 @@ void filterQtMessages(QtMsgType type, const QMessageLogContext& context, const Q
         qtHandler(type, context, text);
 }
 
-bool hasDisplay()
+int refuseViewWithoutDisplay()
 {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    Batch::Console::reason(
+        Batch::OffscreenView::noDisplayReason(QStringLiteral("--view"), QStringLiteral("--view")));
+    return Batch::ExitOutput;
 }
 
 } // namespace
@@ -51,21 +54,19 @@ int main(int argc, char** argv)
     }
 
     // The platform is chosen before the application exists, so the options
-    // are read once ahead: only a run that draws the view needs a display.
+    // are read once ahead: only --view asks for the window system. Other runs
+    // use the offscreen platform, which still draws through the display when
+    // there is one, for models that save what the view shows.
     bool wantsView = arguments.contains(QStringLiteral("--view"));
     {
         Batch::OptionParser probe(QDir::currentPath());
         if (probe.parse(arguments)) {
             wantsView = !probe.options().viewFile.isEmpty();
-            if (wantsView && !hasDisplay()) {
-                Batch::Console::reason(QStringLiteral(
-                    "--view needs a display for OpenGL; none is set (DISPLAY is empty). "
-                    "Run under xvfb-run, or leave out --view."));
-                return Batch::ExitOutput;
-            }
+            if (wantsView && !Batch::OffscreenView::hasDisplay())
+                return refuseViewWithoutDisplay();
         }
     }
-    if (!wantsView || !hasDisplay())
+    if (!wantsView || !Batch::OffscreenView::hasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     qtHandler = qInstallMessageHandler(filterQtMessages);
@@ -90,12 +91,8 @@ int main(int argc, char** argv)
             Batch::Console::out(QString::number(i) + QLatin1Char('\t') + labels.at(i));
         return Batch::ExitOk;
     }
-    if (!options.viewFile.isEmpty() && !hasDisplay()) {
-        Batch::Console::reason(QStringLiteral(
-            "--view needs a display for OpenGL; none is set (DISPLAY is empty). "
-            "Run under xvfb-run, or leave out --view."));
-        return Batch::ExitOutput;
-    }
+    if (!options.viewFile.isEmpty() && !Batch::OffscreenView::hasDisplay())
+        return refuseViewWithoutDisplay();
 
     Batch::BatchRun run(options);
     return run.execute();

@@ -60,15 +60,17 @@ QString OptionParser::usage()
         "  --seed N              seed every random source from N\n"
         "  --threads N           worker threads (default: the machine's)\n"
         "  --view FILE           draw a fresh view after the run into FILE (needs a display)\n"
-        "  --view-size WxH       size of that picture (default 800x600)\n"
-        "  --view-angle X,Y,Z    view angles in degrees (default 0,0,0)\n"
+        "  --view-size WxH       size of the view's pictures (default 800x600)\n"
+        "  --view-angle X,Y,Z    view angles in degrees (default 0,0,0); models that\n"
+        "                        save what the view shows save it with these too\n"
         "  --status-every K      print the status line every K steps\n"
         "  --bench               print the speed of the run at the end\n"
         "  --recipe FILE         read further options from FILE, one per line\n"
         "  --example             run the entry's bundled example recipe\n"
         "  --describe            print the dialogs and forms the entry shows instead of running\n"
         "  --quiet               no progress display\n"
-        "Exit status: 0 done, 2 bad usage, 3 no model built, 4 output not written.\n");
+        "Exit status: 0 done, 2 bad usage, 3 no model built or an input refused,\n"
+        "             4 output not written.\n");
 }
 
 QString OptionParser::slug(const QString& label)

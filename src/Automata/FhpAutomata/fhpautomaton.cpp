@@ -53,9 +53,6 @@ const float fluidColors[7][3] = {
 
 FhpAutomaton::FhpAutomaton(int width, int height, const FhpCell* initial, int member)
     : Automaton2D<FhpCell>(width, height),
-      red(cellCount()),
-      green(cellCount()),
-      blue(cellCount()),
       outsideColumn(static_cast<std::size_t>(std::max(height, 0))),
       streamSeed(Random::seed(0)),
       member(member)
@@ -65,34 +62,18 @@ FhpAutomaton::FhpAutomaton(int width, int height, const FhpCell* initial, int me
     archiver = new Persistence::AutomatonArchiver;
 }
 
-FhpAutomaton::~FhpAutomaton()
-{
-    delete painter;
-    delete archiver;
-}
-
 void FhpAutomaton::step()
 {
     ++stepCount;
     collide();
     ColumnBands::run(ColumnBands::split(width, workerCount()),
                      [this](int from, int to) { propagateColumns(from, to); });
-    swapCells();
-    if (saveAll) {
-        exportImage(red.data(), green.data(), blue.data());
-        archiver->saveStep(red.data(), green.data(), blue.data(), width, height);
-    }
+    finishStep();
 }
 
 void FhpAutomaton::save()
 {
-    exportImage(red.data(), green.data(), blue.data());
-    archiver->save(red.data(), green.data(), blue.data(), width, height);
-}
-
-void FhpAutomaton::setSaveAll(bool saveAll, int)
-{
-    this->saveAll = saveAll;
+    saveImage();
 }
 
 double FhpAutomaton::getTime()

@@ -31,19 +31,16 @@ public:
     // Copies width x height cells (lattice order) into the current lattice.
     // member keys the random streams, so the members of an ensemble differ.
     FhpAutomaton(int width, int height, const FhpCell* initial, int member = 0);
-    ~FhpAutomaton() override;
 
     void step() override;
     void save() override;
-    // Only the flag is kept: while it is on every step is saved.
-    void setSaveAll(bool saveAll, int interval) override;
     double getTime() override;
     std::string getTimeInfo() override;
     const float* getColor(const FhpCell& cell) override;
 
-    // Writes the picture of the current lattice into three planes of
-    // width x height bytes in lattice order.
-    virtual void exportImage(unsigned char* red, unsigned char* green, unsigned char* blue);
+    // The saved picture: obstacles red, sources magenta, the gas in greys by
+    // the particles' directions (greyOf).
+    void exportImage(unsigned char* red, unsigned char* green, unsigned char* blue) override;
 
     // Turns every head-on pair of the current lattice by 60 degrees one way or
     // the other, in place, drawing from the program's random generator.
@@ -155,9 +152,6 @@ protected:
                                static_cast<std::uint64_t>(stepCount), static_cast<std::uint64_t>(x)});
     }
 
-    std::vector<unsigned char> red;
-    std::vector<unsigned char> green;
-    std::vector<unsigned char> blue;
     int stepCount = 0;
     // What every neighbour beyond the lattice reads as: no particles, no flags.
     const FhpCell outsideCell;

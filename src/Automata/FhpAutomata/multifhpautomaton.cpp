@@ -5,8 +5,6 @@
 #include "../workers.h"
 #include "accelerationfhp.h"
 #include "../columnbands.h"
-#include "fhpautomaton.h"
-#include "multifhpautomatonpainter.h"
 
 namespace Automata {
 namespace FhpAutomata {
@@ -61,9 +59,10 @@ MultiFhpAutomaton::MultiFhpAutomaton(int width, int height, const FhpCell* initi
     automata.reserve(static_cast<std::size_t>(members));
     for (int k = 0; k < members; ++k) {
         if (switchProbability != 0.0f)
-            automata.push_back(new AccelerationFhp(width, height, initial, stripWidth, switchProbability, k));
+            automata.push_back(
+                std::make_unique<AccelerationFhp>(width, height, initial, stripWidth, switchProbability, k));
         else
-            automata.push_back(new FhpAutomaton(width, height, initial, k));
+            automata.push_back(std::make_unique<FhpAutomaton>(width, height, initial, k));
     }
     const std::size_t sites = static_cast<std::size_t>(width) * height;
     momentumX.assign(static_cast<std::size_t>(this->stepsToAverage), std::vector<float>(sites, 0.0f));
@@ -71,19 +70,12 @@ MultiFhpAutomaton::MultiFhpAutomaton(int width, int height, const FhpCell* initi
     // Zero before the first step, so the painter shows still, zero-length arrows.
     velocityX.assign(sites, 0.0f);
     velocityY.assign(sites, 0.0f);
-    painter = new MultiFhpAutomatonPainter(this);
-}
-
-MultiFhpAutomaton::~MultiFhpAutomaton()
-{
-    delete painter;
-    for (FhpAutomaton* member : automata)
-        delete member;
+    painter = std::make_unique<MultiFhpAutomatonPainter>(this);
 }
 
 void MultiFhpAutomaton::step()
 {
-    for (FhpAutomaton* member : automata)
+    for (const auto& member : automata)
         member->step();
     // Bands hold whole blocks, so each block corner is summed by one task only.
     ColumnBands::run(ColumnBands::splitBlocks(width, scaleFactor, workerCount()),
@@ -104,7 +96,7 @@ void MultiFhpAutomaton::averageColumns(int from, int to)
     std::fill(mx + first, mx + last, 0.0f);
     std::fill(my + first, my + last, 0.0f);
     const Momentum& table = momentumTable();
-    for (FhpAutomaton* member : automata) {
+    for (const auto& member : automata) {
         const FhpCell* cells = member->getCells();
         for (std::size_t i = first; i < last; ++i) {
             const unsigned p = cells[i].particles();
@@ -150,7 +142,7 @@ void MultiFhpAutomaton::setSaveAll(bool saveAll, int)
 
 Painter* MultiFhpAutomaton::getPainter()
 {
-    return painter;
+    return painter.get();
 }
 
 long long MultiFhpAutomaton::getSiteCount() const

@@ -1,15 +1,14 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "../automaton.h"
-#include "fhpcell.h"
+#include "fhpautomaton.h"
+#include "multifhpautomatonpainter.h"
 
 namespace Automata {
 namespace FhpAutomata {
-
-class FhpAutomaton;
-class MultiFhpAutomatonPainter;
 
 // An ensemble of FHP gases run side by side from one initial state. After
 // each step the particle momentum is summed over the members, kept for the
@@ -21,9 +20,6 @@ public:
     // gases driving a shear flow, otherwise plain FhpAutomaton gases.
     MultiFhpAutomaton(int width, int height, const FhpCell* initial, int memberCount, int scaleFactor,
                       int stripWidth, float switchProbability, int stepsToAverage);
-    ~MultiFhpAutomaton() override;
-    MultiFhpAutomaton(const MultiFhpAutomaton&) = delete;
-    MultiFhpAutomaton& operator=(const MultiFhpAutomaton&) = delete;
 
     void step() override;
     // An ensemble average has no picture of its own: nothing is saved.
@@ -40,7 +36,7 @@ public:
     int getWidth() const { return width; }
     int getHeight() const { return height; }
     int getMemberCount() const { return static_cast<int>(automata.size()); }
-    FhpAutomaton* getMember(int index) const { return automata[static_cast<std::size_t>(index)]; }
+    FhpAutomaton* getMember(int index) const { return automata[static_cast<std::size_t>(index)].get(); }
     int getScaleFactor() const { return scaleFactor; }
     int getStepsToAverage() const { return stepsToAverage; }
     int getRingSlot() const { return ringSlot; }
@@ -55,7 +51,7 @@ public:
 private:
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(x) * height + y; }
 
-    std::vector<FhpAutomaton*> automata;
+    std::vector<std::unique_ptr<FhpAutomaton>> automata;
     int width;
     int height;
     int scaleFactor;
@@ -67,7 +63,7 @@ private:
     int filledSlots = 1;
     int stepsToAverage;
     bool saveFrames = false;
-    MultiFhpAutomatonPainter* painter;
+    std::unique_ptr<MultiFhpAutomatonPainter> painter;
 };
 
 } // namespace FhpAutomata

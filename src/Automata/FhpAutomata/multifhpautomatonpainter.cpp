@@ -4,6 +4,7 @@
 
 #include <qopengl.h>
 
+#include "../savedglstate.h"
 #include "fhpautomaton.h"
 #include "multifhpautomaton.h"
 
@@ -77,6 +78,7 @@ std::vector<MultiFhpAutomatonPainter::Arrow> MultiFhpAutomatonPainter::arrows()
 
 void MultiFhpAutomatonPainter::paint()
 {
+    const SavedGlState saved;
     glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
 

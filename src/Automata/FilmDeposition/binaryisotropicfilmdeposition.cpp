@@ -4,7 +4,6 @@
 #include <array>
 
 #include "../../Persistence/automatonarchiver.h"
-#include "../colorplanes.h"
 #include "binaryisotropicfilmdepositionpainter.h"
 
 namespace Automata {
@@ -43,12 +42,6 @@ BinaryIsotropicFilmDeposition::BinaryIsotropicFilmDeposition(int width, int heig
     archiver = new Persistence::AutomatonArchiver;
 }
 
-BinaryIsotropicFilmDeposition::~BinaryIsotropicFilmDeposition()
-{
-    delete archiver;
-    delete painter;
-}
-
 bool BinaryIsotropicFilmDeposition::rule(int index)
 {
     return ruleTable()[static_cast<std::size_t>(index & 0xFF)];
@@ -77,33 +70,19 @@ void BinaryIsotropicFilmDeposition::step()
             to[y] = table[static_cast<std::size_t>(index)];
         }
     }
-    swapCells();
-    if (saveAll)
-        savePicture(true);
+    finishStep();
 }
 
 void BinaryIsotropicFilmDeposition::save()
 {
-    savePicture(false);
+    saveImage();
 }
 
-void BinaryIsotropicFilmDeposition::setSaveAll(bool saveAll, int interval)
+void BinaryIsotropicFilmDeposition::exportImage(unsigned char* red, unsigned char* green,
+                                                unsigned char* blue)
 {
-    (void)interval;
-    this->saveAll = saveAll;
-}
-
-void BinaryIsotropicFilmDeposition::savePicture(bool series)
-{
-    ColorPlanes planes(cellCount());
-    for (std::size_t i = 0; i < cellCount(); ++i) {
-        const unsigned char shade = cells[i] ? 0 : 255;
-        planes.set(i, shade, shade, shade);
-    }
-    if (series)
-        archiver->saveStep(planes.red(), planes.green(), planes.blue(), width, height);
-    else
-        archiver->save(planes.red(), planes.green(), planes.blue(), width, height);
+    for (std::size_t i = 0; i < cellCount(); ++i)
+        red[i] = green[i] = blue[i] = cells[i] ? 0 : 255;
 }
 
 } // namespace FilmDeposition

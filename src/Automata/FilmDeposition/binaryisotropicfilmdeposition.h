@@ -12,19 +12,15 @@ class BinaryIsotropicFilmDeposition : public Automaton2D<bool> {
 public:
     // Copies width x height sites in lattice order (true = film).
     BinaryIsotropicFilmDeposition(int width, int height, const bool* initial);
-    ~BinaryIsotropicFilmDeposition() override;
 
     void step() override;
-    // Film black, empty white.
     void save() override;
-    void setSaveAll(bool saveAll, int interval) override;
+    // The saved picture: film black, empty white.
+    void exportImage(unsigned char* red, unsigned char* green, unsigned char* blue) override;
 
     // Entry [index] of the rule table: neighbour k of the order (-1,-1),
     // (-1,0), (-1,1), (0,-1), (0,1), (1,-1), (1,0), (1,1) adds 2^k when film.
     static bool rule(int index);
-
-private:
-    void savePicture(bool series);
 };
 
 } // namespace FilmDeposition

@@ -2,6 +2,7 @@
 
 #include <qopengl.h>
 
+#include "../savedglstate.h"
 #include "binaryisotropicfilmdeposition.h"
 
 namespace Automata {
@@ -18,7 +19,7 @@ void BinaryIsotropicFilmDepositionPainter::paint()
     const bool* cells = model->getCells();
     const int width = model->getWidth();
     const int height = model->getHeight();
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    const SavedGlState saved;
     glPointSize(1.0f);
     glColor3f(1.0f, 0.0f, 0.0f);
     glBegin(GL_POINTS);
@@ -27,7 +28,6 @@ void BinaryIsotropicFilmDepositionPainter::paint()
             if (cells[x * height + y])
                 glVertex2i(x, height - 1 - y);
     glEnd();
-    glPopAttrib();
 }
 
 int BinaryIsotropicFilmDepositionPainter::getWidth()

@@ -81,12 +81,6 @@ ChemicalVaporDeposition::ChemicalVaporDeposition(int width, int height,
     archiver = new Persistence::AutomatonArchiver;
 }
 
-ChemicalVaporDeposition::~ChemicalVaporDeposition()
-{
-    delete archiver;
-    delete painter;
-}
-
 bool ChemicalVaporDeposition::growsAt(int x, int y, bool vonNeumannStep, bool mooreStep) const
 {
     const int* columns = wrappedX.data() + static_cast<std::size_t>(x) * 7 + 3;
@@ -126,19 +120,12 @@ void ChemicalVaporDeposition::step()
             nextCells[i] = value == Film || growsAt(x, y, vonNeumannStep, mooreStep) ? Film : value;
         }
     }
-    swapCells();
-    saveStepIfEnabled();
+    finishStep();
 }
 
 void ChemicalVaporDeposition::save()
 {
     saveImage();
-}
-
-void ChemicalVaporDeposition::setSaveAll(bool saveAll, int interval)
-{
-    (void)interval;
-    this->saveAll = saveAll;
 }
 
 const float* ChemicalVaporDeposition::getColor(const FilmDepositionCell& cell)

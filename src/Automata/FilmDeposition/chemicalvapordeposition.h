@@ -15,11 +15,9 @@ class ChemicalVaporDeposition : public Automaton2D<FilmDepositionCell> {
 public:
     // Copies width x height sites in lattice order (Film or Empty).
     ChemicalVaporDeposition(int width, int height, const FilmDepositionCell* initial);
-    ~ChemicalVaporDeposition() override;
 
     void step() override;
     void save() override;
-    void setSaveAll(bool saveAll, int interval) override;
     const float* getColor(const FilmDepositionCell& cell) override;
 
     // Steps done since construction; the first step runs with 1.

@@ -2,6 +2,7 @@
 
 #include <qopengl.h>
 
+#include "../savedglstate.h"
 #include "chemicalvapordeposition.h"
 
 namespace Automata {
@@ -17,7 +18,7 @@ void ChemicalVaporDepositionPainter::paint()
     const FilmDepositionCell* cells = model->getCells();
     const int width = model->getWidth();
     const int height = model->getHeight();
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    const SavedGlState saved;
     glPointSize(1.0f);
     glBegin(GL_POINTS);
     for (int x = 0; x < width; ++x) {
@@ -27,7 +28,6 @@ void ChemicalVaporDepositionPainter::paint()
         }
     }
     glEnd();
-    glPopAttrib();
 }
 
 int ChemicalVaporDepositionPainter::getWidth()

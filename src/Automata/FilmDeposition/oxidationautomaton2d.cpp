@@ -31,11 +31,6 @@ OxidationAutomaton2D::OxidationAutomaton2D(int width, int height, const FilmCell
     painter = new Painter2D<FilmCell>(this);
 }
 
-OxidationAutomaton2D::~OxidationAutomaton2D()
-{
-    delete painter;
-}
-
 void OxidationAutomaton2D::step()
 {
     advanceFixedStep();
@@ -46,18 +41,12 @@ void OxidationAutomaton2D::advanceFixedStep()
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y)
             updateCell(x, y);
-    swapCells();
     elapsedTime += timeStep;
+    finishStep();
 }
 
 void OxidationAutomaton2D::save()
 {
-}
-
-void OxidationAutomaton2D::setSaveAll(bool saveAll, int interval)
-{
-    (void)interval;
-    this->saveAll = saveAll;
 }
 
 double OxidationAutomaton2D::getTime()

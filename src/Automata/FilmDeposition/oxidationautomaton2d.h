@@ -30,12 +30,10 @@ public:
     // Copies width x height cells in lattice order.
     OxidationAutomaton2D(int width, int height, const FilmCell* initialCells,
                          const Parameters& parameters);
-    ~OxidationAutomaton2D() override;
 
     void step() override;
     // The oxidation models write no pictures.
     void save() override;
-    void setSaveAll(bool saveAll, int interval) override;
     double getTime() override;
     std::string getTimeInfo() override;
     const float* getColor(const FilmCell& cell) override;
@@ -138,7 +136,7 @@ protected:
     }
 
     // The fixed-step update of the whole lattice, x outer and y inner; then the
-    // buffers are swapped and the clock advances by one time step.
+    // clock advances by one time step and the step ends.
     void advanceFixedStep();
 
     float rate;

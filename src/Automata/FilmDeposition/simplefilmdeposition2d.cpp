@@ -28,12 +28,6 @@ SimpleFilmDeposition2D::SimpleFilmDeposition2D(int width, int height, const Film
     archiver = new Persistence::AutomatonArchiver;
 }
 
-SimpleFilmDeposition2D::~SimpleFilmDeposition2D()
-{
-    delete archiver;
-    delete painter;
-}
-
 void SimpleFilmDeposition2D::step()
 {
     const int h = height;
@@ -77,20 +71,13 @@ void SimpleFilmDeposition2D::step()
         }
     });
 
-    swapCells();
-    saveStepIfEnabled();
+    finishStep();
     logIsotropy();
 }
 
 void SimpleFilmDeposition2D::save()
 {
     saveImage();
-}
-
-void SimpleFilmDeposition2D::setSaveAll(bool saveAll, int interval)
-{
-    (void)interval;
-    this->saveAll = saveAll;
 }
 
 const float* SimpleFilmDeposition2D::getColor(const FilmCell& cell)

@@ -19,11 +19,9 @@ class SimpleFilmDeposition2D : public Automaton2D<FilmCell> {
 public:
     // Copies width x height cells in lattice order.
     SimpleFilmDeposition2D(int width, int height, const FilmCell* initial);
-    ~SimpleFilmDeposition2D() override;
 
     void step() override;
     void save() override;
-    void setSaveAll(bool saveAll, int interval) override;
     const float* getColor(const FilmCell& cell) override;
 
     // How far the grown film is from a disc of radius r around the lattice

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "../Surfaces/referencematch.h"
+#include "../Surfaces/surfacebudget.h"
 #include "../columnbands.h"
+#include "../sizecheck.h"
+#include "filmcelltypecomparer.h"
 #include "simplefilmdeposition3dpainter.h"
 
 namespace Automata {
@@ -15,6 +19,9 @@ inline unsigned char isSolid(const FilmCell& cell)
     return cell.type == Substrate || cell.type == Film;
 }
 
+// A surface encloses the voxels of the reference's material.
+using SameMaterial = Surfaces::ReferenceMatch<FilmCell, FilmCellTypeComparer>;
+
 } // namespace
 
 SimpleFilmDeposition3D::SimpleFilmDeposition3D(int width, int height, int depth,
@@ -24,14 +31,8 @@ SimpleFilmDeposition3D::SimpleFilmDeposition3D(int width, int height, int depth,
 {
     std::copy(initial, initial + cellCount(), cells);
     std::copy(initial, initial + cellCount(), nextCells);
-    film = CellSurface::open(width, height, depth, cells, FilmCell::filmReference());
-    substrate = CellSurface::open(width, height, depth, cells, FilmCell::substrateReference());
+    buildSurfaces(false);
     painter = new SimpleFilmDeposition3DPainter(this);
-}
-
-SimpleFilmDeposition3D::~SimpleFilmDeposition3D()
-{
-    delete painter;
 }
 
 void SimpleFilmDeposition3D::step()
@@ -91,18 +92,12 @@ void SimpleFilmDeposition3D::step()
         }
     });
 
-    swapCells();
     fresh = false;
+    finishStep();
 }
 
 void SimpleFilmDeposition3D::save()
 {
-}
-
-void SimpleFilmDeposition3D::setSaveAll(bool saveAll, int interval)
-{
-    (void)interval;
-    this->saveAll = saveAll;
 }
 
 const float* SimpleFilmDeposition3D::getColor(const FilmCell& cell)
@@ -112,26 +107,43 @@ const float* SimpleFilmDeposition3D::getColor(const FilmCell& cell)
 
 void SimpleFilmDeposition3D::regenerateSurfaces()
 {
-    film = CellSurface::closed(width, height, depth, cells, FilmCell::filmReference(),
-                               FilmCell::outsideCell());
-    substrate = CellSurface::closed(width, height, depth, cells, FilmCell::substrateReference(),
-                                    FilmCell::outsideCell());
-    fresh = true;
+    fresh = buildSurfaces(true);
 }
 
-const CellSurface& SimpleFilmDeposition3D::filmSurface()
+const Surfaces::CellSurface& SimpleFilmDeposition3D::filmSurface()
 {
-    return film;
+    return surfaces[0];
 }
 
-const CellSurface& SimpleFilmDeposition3D::substrateSurface()
+const Surfaces::CellSurface& SimpleFilmDeposition3D::substrateSurface()
 {
-    return substrate;
+    return surfaces[1];
 }
 
 bool SimpleFilmDeposition3D::surfacesFresh()
 {
     return fresh;
+}
+
+bool SimpleFilmDeposition3D::buildSurfaces(bool closed)
+{
+    // The old surfaces go first, so they never hold memory beside the new ones.
+    surfaces.clear();
+    std::vector<Surfaces::SurfaceScan> scans;
+    for (const FilmCell& reference : {FilmCell::filmReference(), FilmCell::substrateReference()})
+        scans.push_back(closed ? Surfaces::SurfaceScan::closed(width, height, depth, cells,
+                                                               SameMaterial(reference),
+                                                               FilmCell::outsideCell())
+                               : Surfaces::SurfaceScan::open(width, height, depth, cells,
+                                                             SameMaterial(reference)));
+    // Beside the surfaces, the model holds its two buffers and two bytes per
+    // voxel of neighbourhood tables.
+    const long long held = SizeCheck({width, height, depth})
+                               .perSite<FilmCell>(2)
+                               .perSite<unsigned char>(2)
+                               .bytes();
+    surfaces = Surfaces::CellSurface::build(scans, held);
+    return !Surfaces::SurfaceBudget::warnIfRefused(surfaces, held);
 }
 
 } // namespace FilmDeposition

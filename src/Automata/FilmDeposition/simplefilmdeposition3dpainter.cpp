@@ -2,8 +2,9 @@
 
 #include <qopengl.h>
 
+#include "../Surfaces/surfacepainting.h"
+#include "../savedglstate.h"
 #include "simplefilmdeposition3d.h"
-#include "surfacepainting.h"
 
 namespace Automata {
 namespace FilmDeposition {
@@ -15,12 +16,11 @@ SimpleFilmDeposition3DPainter::SimpleFilmDeposition3DPainter(SimpleFilmDepositio
 
 void SimpleFilmDeposition3DPainter::paint()
 {
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    const SavedGlState saved;
     if (model->surfacesFresh())
         paintSurfaces();
     else
         paintPoints();
-    glPopAttrib();
 }
 
 int SimpleFilmDeposition3DPainter::getWidth()
@@ -62,9 +62,9 @@ void SimpleFilmDeposition3DPainter::paintPoints()
 
 void SimpleFilmDeposition3DPainter::paintSurfaces()
 {
-    SurfacePainting::begin();
-    SurfacePainting::draw(model->filmSurface(), filmDepositionColor(Film));
-    SurfacePainting::draw(model->substrateSurface(), filmDepositionColor(Substrate));
+    Surfaces::SurfacePainting::begin();
+    Surfaces::SurfacePainting::draw(model->filmSurface(), filmDepositionColor(Film));
+    Surfaces::SurfacePainting::draw(model->substrateSurface(), filmDepositionColor(Substrate));
 }
 
 } // namespace FilmDeposition

@@ -65,13 +65,13 @@ void VtsOxidation2D::step()
             nextFront.push_back(i);
         }
     }
-    swapCells();
 
     std::sort(nextFront.begin(), nextFront.end());
     nextFront.erase(std::unique(nextFront.begin(), nextFront.end()), nextFront.end());
     front.swap(nextFront);
 
     setElapsedTime(static_cast<float>(getTime()) + timeStep);
+    finishStep();
 }
 
 } // namespace FilmDeposition

@@ -20,19 +20,12 @@ const float becameFalse[3] = {0.5f, 0.0f, 0.0f};
 
 AnnealingRuleMooreNeighborhood::AnnealingRuleMooreNeighborhood(int width, int height,
                                                                const bool* initialCells)
-    : Automaton2D<bool>(width, height), initial(initialCells, initialCells + cellCount()),
-      planes(cellCount())
+    : Automaton2D<bool>(width, height), initial(initialCells, initialCells + cellCount())
 {
     std::copy(initialCells, initialCells + cellCount(), cells);
     std::fill(nextCells, nextCells + cellCount(), false);
     painter = new Painter2D<bool>(this);
     archiver = new Persistence::AutomatonArchiver;
-}
-
-AnnealingRuleMooreNeighborhood::~AnnealingRuleMooreNeighborhood()
-{
-    delete archiver;
-    delete painter;
 }
 
 void AnnealingRuleMooreNeighborhood::step()
@@ -52,22 +45,12 @@ void AnnealingRuleMooreNeighborhood::step()
             next[y] = nextValue(count);
         }
     }
-    swapCells();
-    if (saveAll) {
-        fillPlanes();
-        archiver->saveStep(planes.red(), planes.green(), planes.blue(), width, height);
-    }
+    finishStep();
 }
 
 void AnnealingRuleMooreNeighborhood::save()
 {
-    fillPlanes();
-    archiver->save(planes.red(), planes.green(), planes.blue(), width, height);
-}
-
-void AnnealingRuleMooreNeighborhood::setSaveAll(bool saveAll, int)
-{
-    this->saveAll = saveAll;
+    saveImage();
 }
 
 const float* AnnealingRuleMooreNeighborhood::getColor(const bool& cell)
@@ -81,12 +64,11 @@ const float* AnnealingRuleMooreNeighborhood::getColor(const bool& cell)
     return wasTrue ? becameFalse : unchangedFalse;
 }
 
-void AnnealingRuleMooreNeighborhood::fillPlanes()
+void AnnealingRuleMooreNeighborhood::exportImage(unsigned char* red, unsigned char* green,
+                                                 unsigned char* blue)
 {
-    for (std::size_t i = 0; i < cellCount(); ++i) {
-        const unsigned char level = cells[i] ? 0 : 255;
-        planes.set(i, level, level, level);
-    }
+    for (std::size_t i = 0; i < cellCount(); ++i)
+        red[i] = green[i] = blue[i] = cells[i] ? 0 : 255;
 }
 
 } // namespace Interpolation

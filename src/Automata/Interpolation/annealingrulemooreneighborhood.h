@@ -12,17 +12,17 @@ namespace Interpolation {
 class AnnealingRuleMooreNeighborhood : public Automaton2D<bool> {
 public:
     AnnealingRuleMooreNeighborhood(int width, int height, const bool* initial);
-    ~AnnealingRuleMooreNeighborhood() override;
 
     void step() override;
     void save() override;
-    void setSaveAll(bool saveAll, int interval) override;
 
     // The colour of a cell from its current and its initial value. The cell is
     // located by its address in the current lattice, so any number of painter
     // passes, in any order, colour every cell right; a value that is not a
     // cell of the lattice is coloured as if it had never changed.
     const float* getColor(const bool& cell) override;
+    // The saved picture: true black, false white.
+    void exportImage(unsigned char* red, unsigned char* green, unsigned char* blue) override;
 
     // Pixels that are pure black are true, everything else false.
     static bool convertColor(int red, int green, int blue)
@@ -36,11 +36,7 @@ public:
     const std::vector<bool>& initialCells() const { return initial; }
 
 private:
-    // The saved picture: true black, false white.
-    void fillPlanes();
-
     std::vector<bool> initial;
-    ColorPlanes planes;
 };
 
 } // namespace Interpolation

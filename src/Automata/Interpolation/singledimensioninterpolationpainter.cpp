@@ -1,7 +1,10 @@
 #include "singledimensioninterpolationpainter.h"
 
+#include <limits>
+
 #include <qopengl.h>
 
+#include "../savedglstate.h"
 #include "singledimensionlinearinterpolation.h"
 
 namespace Automata {
@@ -26,6 +29,7 @@ void SingleDimensionInterpolationPainter::paint()
         return;
 
     largestValue = values[0];
+    const SavedGlState saved;
     glColor3f(0.0f, 0.8f, 0.0f);
     glBegin(GL_LINE_STRIP);
     for (int i = 0; i < n; ++i) {
@@ -64,7 +68,13 @@ int SingleDimensionInterpolationPainter::getWidth()
 
 int SingleDimensionInterpolationPainter::getHeight()
 {
-    return static_cast<int>(scale * largestValue);
+    // Values far beyond what a view shows still give a height an int holds.
+    const double height = scale * largestValue;
+    if (height >= std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    if (height > std::numeric_limits<int>::min())
+        return static_cast<int>(height);
+    return std::numeric_limits<int>::min();
 }
 
 } // namespace Interpolation

@@ -1,7 +1,6 @@
 #include "singledimensionlinearinterpolation.h"
 
 #include <sstream>
-#include <typeinfo>
 
 #include "singledimensioninterpolationpainter.h"
 
@@ -14,12 +13,7 @@ SingleDimensionLinearInterpolation::SingleDimensionLinearInterpolation(
 {
     // A flag vector shorter than the values leaves the rest free.
     this->fixed.resize(values.size(), false);
-    painter = new SingleDimensionInterpolationPainter(this);
-}
-
-SingleDimensionLinearInterpolation::~SingleDimensionLinearInterpolation()
-{
-    delete painter;
+    painter = std::make_unique<SingleDimensionInterpolationPainter>(this);
 }
 
 void SingleDimensionLinearInterpolation::step()
@@ -32,10 +26,7 @@ void SingleDimensionLinearInterpolation::step()
 
 void SingleDimensionLinearInterpolation::sweep()
 {
-    if (typeid(*this) == typeid(SingleDimensionLinearInterpolation))
-        sweepAs<SingleDimensionLinearInterpolation>();
-    else
-        sweepVirtual();
+    sweepCells([this](int i) { SingleDimensionLinearInterpolation::updateCell(i); });
 }
 
 void SingleDimensionLinearInterpolation::save()
@@ -48,7 +39,7 @@ void SingleDimensionLinearInterpolation::setSaveAll(bool, int)
 
 Painter* SingleDimensionLinearInterpolation::getPainter()
 {
-    return painter;
+    return painter.get();
 }
 
 double SingleDimensionLinearInterpolation::getTime()

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "../automaton.h"
+#include "../painter.h"
 
 namespace Automata {
 namespace Interpolation {
@@ -14,9 +16,6 @@ class SingleDimensionLinearInterpolation : public Automaton {
 public:
     SingleDimensionLinearInterpolation(const std::vector<double>& values,
                                        const std::vector<bool>& fixed);
-    ~SingleDimensionLinearInterpolation() override;
-    SingleDimensionLinearInterpolation(const SingleDimensionLinearInterpolation&) = delete;
-    SingleDimensionLinearInterpolation& operator=(const SingleDimensionLinearInterpolation&) = delete;
 
     void step() override;
     void save() override;
@@ -27,7 +26,8 @@ public:
     long long getSiteCount() const override { return static_cast<long long>(values.size()); }
 
     // Computes next value i from the current values and adds its squared change
-    // to delta squared.
+    // to delta squared. A model with a rule of its own also overrides sweep,
+    // so that its rule is the one the step runs.
     virtual void updateCell(int i);
 
     const std::vector<double>& getValues() const { return values; }
@@ -36,27 +36,17 @@ public:
     int getStepCount() const { return stepCount; }
 
 protected:
-    // Runs updateCell over the ring.
+    // Runs the model's cell rule over the ring: one virtual call per step.
     virtual void sweep();
 
-    // The sweep compiled for one concrete model: its updateCell is called
-    // directly, one virtual call per step rather than one per value.
-    template <typename Model>
-    void sweepAs()
-    {
-        Model& model = static_cast<Model&>(*this);
-        const int n = size();
-        for (int i = 0; i < n; ++i)
-            model.Model::updateCell(i);
-    }
-
-    // The sweep through the virtual updateCell, for models derived further
-    // that bring a rule of their own but no sweep of their own.
-    void sweepVirtual()
+    // Runs rule(i) for every value of the ring, in order. The rule is
+    // inlined, so a sweep pays no call per value.
+    template <typename Rule>
+    void sweepCells(Rule rule)
     {
         const int n = size();
         for (int i = 0; i < n; ++i)
-            updateCell(i);
+            rule(i);
     }
 
     int size() const { return static_cast<int>(values.size()); }
@@ -79,7 +69,7 @@ protected:
     std::vector<bool> fixed;
     double deltaSquared = 0.0;
     int stepCount = 0;
-    Painter* painter = nullptr;
+    std::unique_ptr<Painter> painter;
 };
 
 } // namespace Interpolation

@@ -1,16 +1,11 @@
 #include "singledimensionnonlinearinterpolation.h"
 
-#include <typeinfo>
-
 namespace Automata {
 namespace Interpolation {
 
 void SingleDimensionNonlinearInterpolation::sweep()
 {
-    if (typeid(*this) == typeid(SingleDimensionNonlinearInterpolation))
-        sweepAs<SingleDimensionNonlinearInterpolation>();
-    else
-        sweepVirtual();
+    sweepCells([this](int i) { SingleDimensionNonlinearInterpolation::updateCell(i); });
 }
 
 void SingleDimensionNonlinearInterpolation::updateCell(int i)

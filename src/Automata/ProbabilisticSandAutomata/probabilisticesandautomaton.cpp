@@ -1,7 +1,5 @@
 #include "probabilisticesandautomaton.h"
 
-#include <typeinfo>
-
 #include "../random.h"
 
 namespace Automata {
@@ -19,10 +17,7 @@ ProbabilisticeSandAutomaton::ProbabilisticeSandAutomaton(int width, int height,
 
 void ProbabilisticeSandAutomaton::sweep(int origin)
 {
-    if (typeid(*this) == typeid(ProbabilisticeSandAutomaton))
-        sweepAs<ProbabilisticeSandAutomaton>(origin);
-    else
-        sweepVirtual(origin);
+    sweepBlocks(origin, [this](int x, int y) { ProbabilisticeSandAutomaton::updateBlock(x, y); });
 }
 
 void ProbabilisticeSandAutomaton::updateBlock(int x, int y)

@@ -1,7 +1,6 @@
 #include "sandautomaton.h"
 
 #include <algorithm>
-#include <typeinfo>
 
 #include "../../Persistence/automatonarchiver.h"
 #include "sandautomatonpainter.h"
@@ -29,34 +28,18 @@ SandAutomaton::SandAutomaton(int width, int height, const SandAutomatonParticles
     archiver = new Persistence::AutomatonArchiver;
 }
 
-SandAutomaton::~SandAutomaton()
-{
-    delete archiver;
-    delete painter;
-}
-
 void SandAutomaton::step()
 {
     // The blocks tile the lattice, so every site of the next lattice is written;
     // with the shifted partition the outer blocks stick out by one site.
     sweep(oddPartition ? -1 : 0);
     oddPartition = !oddPartition;
-    swapCells();
-    if (saveAll) {
-        const ColorPlanes planes = exportPlanes();
-        archiver->saveStep(planes.red(), planes.green(), planes.blue(), width, height);
-    }
+    finishStep();
 }
 
 void SandAutomaton::save()
 {
-    const ColorPlanes planes = exportPlanes();
-    archiver->save(planes.red(), planes.green(), planes.blue(), width, height);
-}
-
-void SandAutomaton::setSaveAll(bool saveAll, int)
-{
-    this->saveAll = saveAll;
+    saveImage();
 }
 
 const float* SandAutomaton::getColor(const SandAutomatonParticles& cell)
@@ -66,10 +49,7 @@ const float* SandAutomaton::getColor(const SandAutomatonParticles& cell)
 
 void SandAutomaton::sweep(int origin)
 {
-    if (typeid(*this) == typeid(SandAutomaton))
-        sweepAs<SandAutomaton>(origin);
-    else
-        sweepVirtual(origin);
+    sweepBlocks(origin, [this](int x, int y) { SandAutomaton::updateBlock(x, y); });
 }
 
 void SandAutomaton::setNextState(int x, int y, SandAutomatonParticles value)
@@ -87,23 +67,12 @@ void SandAutomaton::updateBlock(int x, int y)
     writeBlock(x, y, fall(readBlock(x, y)));
 }
 
-ColorPlanes SandAutomaton::exportPlanes() const
+void SandAutomaton::exportImage(unsigned char* red, unsigned char* green, unsigned char* blue)
 {
-    ColorPlanes planes(cellCount());
     for (std::size_t i = 0; i < cellCount(); ++i) {
-        switch (cells[i]) {
-        case Sand:
-            planes.set(i, 0, 0, 0);
-            break;
-        case Wall:
-            planes.set(i, 255, 0, 0);
-            break;
-        default:
-            planes.set(i, 255, 255, 255);
-            break;
-        }
+        red[i] = cells[i] == Sand ? 0 : 255;
+        green[i] = blue[i] = cells[i] == Empty ? 255 : 0;
     }
-    return planes;
 }
 
 } // namespace SandAutomata

@@ -13,18 +13,21 @@ namespace SandAutomata {
 class SandAutomaton : public Automaton2D<SandAutomatonParticles> {
 public:
     SandAutomaton(int width, int height, const SandAutomatonParticles* initial);
-    ~SandAutomaton() override;
 
     void step() override;
     void save() override;
-    void setSaveAll(bool saveAll, int interval) override;
     const float* getColor(const SandAutomatonParticles& cell) override;
+    // The saved picture: sand black, wall red, empty white, so a saved
+    // picture loads back into the same lattice.
+    void exportImage(unsigned char* red, unsigned char* green, unsigned char* blue) override;
 
     // Writes a site of the next lattice; writes outside the lattice are dropped.
     virtual void setNextState(int x, int y, SandAutomatonParticles value);
     // Reads a site of the current lattice; outside the lattice everything is Empty.
     virtual SandAutomatonParticles stateAt(int x, int y);
     // Applies the block rule to the block whose upper-left site is (x, y).
+    // A model with a rule of its own also overrides sweep, so that its rule
+    // is the one the step runs.
     virtual void updateBlock(int x, int y);
 
     bool isOddPartition() const { return oddPartition; }
@@ -54,33 +57,19 @@ public:
         return next;
     }
 
-    // The picture of the current lattice: sand black, wall red, empty white,
-    // so a saved picture loads back into the same lattice.
-    ColorPlanes exportPlanes() const;
-
 protected:
     // Applies the block rule to every block of the partition whose grid
-    // starts at origin (-1 or 0).
+    // starts at origin (-1 or 0): one virtual call per step.
     virtual void sweep(int origin);
 
-    // The sweep compiled for one concrete model: its block rule is called
-    // directly, one virtual call per step rather than one per block.
-    template <typename Model>
-    void sweepAs(int origin)
-    {
-        Model& model = static_cast<Model&>(*this);
-        for (int x = origin; x < width; x += 2)
-            for (int y = origin; y < height; y += 2)
-                model.Model::updateBlock(x, y);
-    }
-
-    // The sweep through the virtual block rule, for models derived further
-    // that bring a rule of their own but no sweep of their own.
-    void sweepVirtual(int origin)
+    // Runs rule(x, y) for every block of the partition whose grid starts at
+    // origin. The rule is inlined, so a sweep pays no call per block.
+    template <typename Rule>
+    void sweepBlocks(int origin, Rule rule)
     {
         for (int x = origin; x < width; x += 2)
             for (int y = origin; y < height; y += 2)
-                updateBlock(x, y);
+                rule(x, y);
     }
 
     // The reads and writes of the block rule, kept non-virtual and inline so the

@@ -2,6 +2,7 @@
 
 #include <qopengl.h>
 
+#include "../savedglstate.h"
 #include "sandautomaton.h"
 
 namespace Automata {
@@ -17,6 +18,7 @@ void SandAutomatonPainter::paint()
     const int width = sand->getWidth();
     const int height = sand->getHeight();
     const SandAutomatonParticles* cells = sand->getCells();
+    const SavedGlState saved;
     glPointSize(1.0f);
     glBegin(GL_POINTS);
     for (int x = 0; x < width; ++x) {

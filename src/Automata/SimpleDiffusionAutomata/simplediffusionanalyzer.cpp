@@ -11,8 +11,7 @@ SimpleDiffusionAnalyzer::SimpleDiffusionAnalyzer(std::uint32_t size, const Parti
                                                  const Particles* left)
     : SimpleDiffusionAutomaton(size, right, left), occupancyAverage(size), occupancyCount(size)
 {
-    delete painter;
-    painter = new SimpleDiffusionAnalyzerPainter(this);
+    painter = std::make_unique<SimpleDiffusionAnalyzerPainter>(this);
     for (std::uint32_t i = 0; i < size; ++i) {
         occupancyCount[i] = occupied(i) ? 1 : 0;
         occupancyAverage[i] = occupancyCount[i];

@@ -2,6 +2,7 @@
 
 #include <qopengl.h>
 
+#include "../savedglstate.h"
 #include "simplediffusionanalyzer.h"
 
 namespace Automata {
@@ -14,6 +15,7 @@ SimpleDiffusionAnalyzerPainter::SimpleDiffusionAnalyzerPainter(SimpleDiffusionAn
 
 void SimpleDiffusionAnalyzerPainter::paint()
 {
+    const SavedGlState saved;
     glClearColor(0.0f, 0.1f, 0.2f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     const std::uint32_t size = analyzer->getSize();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "../../Persistence/automatonarchiver.h"
+#include "../colorplanes.h"
 #include "../random.h"
 #include "simplediffusionautomatonpainter.h"
 
@@ -15,21 +16,15 @@ SimpleDiffusionAutomaton::SimpleDiffusionAutomaton(std::uint32_t size, const Par
     : size(size), rightMovers(right, right + size), leftMovers(left, left + size),
       nextRightMovers(size, NoParticle), nextLeftMovers(size, NoParticle)
 {
-    painter = new SimpleDiffusionAutomatonPainter(this);
-    archiver = new Persistence::AutomatonArchiver;
-}
-
-SimpleDiffusionAutomaton::~SimpleDiffusionAutomaton()
-{
-    delete archiver;
-    delete painter;
+    painter = std::make_unique<SimpleDiffusionAutomatonPainter>(this);
+    archiver = std::make_unique<Persistence::AutomatonArchiver>();
 }
 
 void SimpleDiffusionAutomaton::step()
 {
     advance();
     if (saveAll)
-        writeImage(true);
+        writePicture(true);
 }
 
 void SimpleDiffusionAutomaton::advance()
@@ -89,7 +84,7 @@ int SimpleDiffusionAutomaton::swapThreshold(double probability)
 
 void SimpleDiffusionAutomaton::save()
 {
-    writeImage(false);
+    writePicture(false);
 }
 
 void SimpleDiffusionAutomaton::setSaveAll(bool saveAll, int)
@@ -99,7 +94,7 @@ void SimpleDiffusionAutomaton::setSaveAll(bool saveAll, int)
 
 Painter* SimpleDiffusionAutomaton::getPainter()
 {
-    return painter;
+    return painter.get();
 }
 
 void SimpleDiffusionAutomaton::exportImage(unsigned char* red, unsigned char* green,
@@ -114,15 +109,9 @@ void SimpleDiffusionAutomaton::exportImage(unsigned char* red, unsigned char* gr
     }
 }
 
-void SimpleDiffusionAutomaton::writeImage(bool series)
+void SimpleDiffusionAutomaton::writePicture(bool series)
 {
-    std::vector<unsigned char> red(size), green(size), blue(size);
-    exportImage(red.data(), green.data(), blue.data());
-    const int width = static_cast<int>(size);
-    if (series)
-        archiver->saveStep(red.data(), green.data(), blue.data(), width, 1);
-    else
-        archiver->save(red.data(), green.data(), blue.data(), width, 1);
+    ColorPlanes::write(archiver.get(), series, static_cast<int>(size), 1, *this);
 }
 
 } // namespace SimpleDiffusionAutomata

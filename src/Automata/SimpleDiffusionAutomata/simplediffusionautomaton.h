@@ -1,14 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "../automaton.h"
+#include "../painter.h"
+#include "../../Persistence/archiver.h"
 #include "particles.h"
-
-namespace Persistence {
-class Archiver;
-}
 
 namespace Automata {
 namespace SimpleDiffusionAutomata {
@@ -21,9 +20,6 @@ class SimpleDiffusionAutomaton : public Automaton {
 public:
     SimpleDiffusionAutomaton(std::uint32_t size, const Particles* rightMovers,
                              const Particles* leftMovers);
-    ~SimpleDiffusionAutomaton() override;
-    SimpleDiffusionAutomaton(const SimpleDiffusionAutomaton&) = delete;
-    SimpleDiffusionAutomaton& operator=(const SimpleDiffusionAutomaton&) = delete;
 
     void step() override;
     void save() override;
@@ -53,8 +49,8 @@ public:
 protected:
     // Moves and swaps the particles of one step.
     void advance();
-    // The picture handed to the archiver's save or series.
-    void writeImage(bool series);
+    // Hands the picture of the row to the archiver's save, or to its series.
+    void writePicture(bool series);
 
     double reversalProbability = 0.4;
     std::uint32_t size;
@@ -62,8 +58,8 @@ protected:
     std::vector<Particles> leftMovers;
     std::vector<Particles> nextRightMovers;
     std::vector<Particles> nextLeftMovers;
-    Painter* painter = nullptr;
-    Persistence::Archiver* archiver = nullptr;
+    std::unique_ptr<Painter> painter;
+    std::unique_ptr<Persistence::Archiver> archiver;
     bool saveAll = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <qopengl.h>
 
+#include "../savedglstate.h"
 #include "simplediffusionautomaton.h"
 
 namespace Automata {
@@ -17,6 +18,7 @@ void SimpleDiffusionAutomatonPainter::paint()
     const std::uint32_t size = diffusion->getSize();
     const Particles* right = diffusion->getRightMovers();
     const Particles* left = diffusion->getLeftMovers();
+    const SavedGlState saved;
     glPointSize(2.0f);
     glBegin(GL_POINTS);
     for (std::uint32_t i = 0; i < size; ++i) {

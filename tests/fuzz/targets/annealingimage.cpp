@@ -8,5 +8,5 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using Loader = Input::Loader2D<bool, Automata::Interpolation::AnnealingRuleMooreNeighborhood>;
-    return Fuzz::readPicture(data, size, &Loader::cellsFrom);
+    return Fuzz::readPicture(data, size, Loader::sizeFilter(), &Loader::cellsFrom);
 }

@@ -45,27 +45,31 @@ inline QByteArray bytes(const uint8_t* data, size_t size)
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<int>(size));
 }
 
-// Decodes the bytes as a loader reads a picture file and hands the picture
-// to read(image), which returns the cells of the model to build or none. A
-// picture gives cells of its own width and height, or none with one warning
-// (the size warning); a picture that does not decode gives none.
+// Decodes the bytes as a loader reads a picture file, asking `accept` with the
+// size from the header, and hands the picture to read(image), which returns
+// the cells of the model to build or none. A picture refused before it is
+// decoded gives at most one message, a warning; a decoded picture gives cells
+// of its own width and height, or none with one warning (the size warning); a
+// picture that does not decode gives none.
 template <typename Read>
-int readPicture(const uint8_t* data, size_t size, Read read)
+int readPicture(const uint8_t* data, size_t size,
+                const Persistence::ImageFiles::SizeFilter& accept, Read read)
 {
     TestSupport::ScriptedScope script;
     TestSupport::BudgetScope smallBudget(budget);
-    const QImage image = Persistence::ImageFiles::decode(bytes(data, size));
-    require(script->messages().size() <= 1, "more than one message while decoding");
+    const QImage image = Persistence::ImageFiles::decode(bytes(data, size), nullptr, accept);
+    const auto& messages = script->messages();
+    require(messages.isEmpty() || (messages.size() == 1 && messages.front().icon == QMessageBox::Warning),
+            "a picture refused with other than one warning while decoding");
     script->clearMessages();
     const auto cells = read(image);
     if (image.isNull()) {
         require(cells.isEmpty(), "cells from a picture that did not decode");
-        require(script->messages().isEmpty(), "a message for a picture that did not decode");
+        require(messages.isEmpty(), "a message for a picture that did not decode");
         record(Outcome::Refusal);
         return 0;
     }
     if (cells.isEmpty()) {
-        const auto& messages = script->messages();
         require(messages.size() == 1 && messages.front().icon == QMessageBox::Warning,
                 "a picture refused without the size warning");
         record(Outcome::Refusal);
@@ -74,21 +78,22 @@ int readPicture(const uint8_t* data, size_t size, Read read)
     require(cells.width() == image.width() && cells.height() == image.height(),
             "cells of another size than the picture");
     require(cells.depth() >= 1 && cells.size() == static_cast<std::size_t>(cells.width()) *
-                                                      cells.height() * cells.depth(),
+                                                       cells.height() * cells.depth(),
             "cells whose count is not their extent");
-    require(script->messages().isEmpty(), "a message while reading a picture that was used");
+    require(messages.isEmpty(), "a message while reading a picture that was used");
     record(Outcome::Result);
     return 0;
 }
 
-// The plain loaders' reading: pixel (x, y) through the family's colour table
-// becomes cell (x, y) when check(width, height) fits in the budget.
+// The plain loaders' reading: a picture whose model check(width, height)
+// does not fit in the budget is refused from its header; otherwise pixel
+// (x, y) becomes cell (x, y) through the family's colour table.
 template <typename Convert>
 int readLattice(const uint8_t* data, size_t size, Convert convert,
                 Automata::SizeCheck (*check)(int width, int height))
 {
     using Cell = decltype(convert(QRgb()));
-    return readPicture(data, size, [&](const QImage& image) {
+    return readPicture(data, size, Input::Loader<Cell>::sizeFilter(check), [&](const QImage& image) {
         return Input::ImageLoader<Cell>::cellsFrom(image, check(image.width(), image.height()),
                                                    convert);
     });

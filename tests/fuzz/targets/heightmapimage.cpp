@@ -6,5 +6,5 @@
 // before it is filled.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    return Fuzz::readPicture(data, size, &Input::SimpleFilmDeposition3DLoader::volumeFrom);
+    return Fuzz::readPicture(data, size, {}, &Input::SimpleFilmDeposition3DLoader::volumeFrom);
 }

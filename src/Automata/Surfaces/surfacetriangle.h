@@ -1,7 +1,7 @@
 #pragma once
 
 namespace Automata {
-namespace FilmDeposition {
+namespace Surfaces {
 
 // One triangle of an extracted surface in lattice coordinates. All three
 // vertices carry the triangle's normal, so the triangle is drawn flat even
@@ -15,5 +15,5 @@ struct SurfaceTriangle {
     Vertex vertices[3];
 };
 
-} // namespace FilmDeposition
+} // namespace Surfaces
 } // namespace Automata

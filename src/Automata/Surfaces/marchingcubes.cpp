@@ -1,7 +1,10 @@
 #include "marchingcubes.h"
 
+#include <array>
+#include <cmath>
+
 namespace Automata {
-namespace FilmDeposition {
+namespace Surfaces {
 
 // Corner numbering of the tables: 0 (x, y+s, z), 1 (x+s, y+s, z), 2 (x+s, y, z),
 // 3 (x, y, z) and the same four one side higher in z for 4 to 7.
@@ -12,6 +15,38 @@ const int MarchingCubes::cornerOffset[8][3] = {
 const int MarchingCubes::edgeCorners[12][2] = {
     {0, 1}, {1, 2}, {2, 3}, {3, 0}, {4, 5}, {5, 6}, {6, 7}, {7, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7},
 };
+
+void MarchingCubes::triangulate(const Cubes& cubes, std::vector<SurfaceTriangle>& triangles)
+{
+    const unsigned char* configuration = cubes.configurations.data();
+    for (int i = 0; i < cubes.countX; ++i) {
+        const int x = cubes.first + cubes.side * i;
+        for (int j = 0; j < cubes.countY; ++j) {
+            const int y = cubes.first + cubes.side * j;
+            for (int k = 0; k < cubes.countZ; ++k) {
+                const int cubeIndex = *configuration++;
+                if (edgeTable[cubeIndex] != 0)
+                    appendCube(x, y, cubes.first + cubes.side * k, cubes.side, cubeIndex,
+                               triangles);
+            }
+        }
+    }
+}
+
+const unsigned char* MarchingCubes::triangleCounts()
+{
+    static const std::array<unsigned char, 256> counts = [] {
+        std::array<unsigned char, 256> table{};
+        for (int index = 0; index < 256; ++index) {
+            int entries = 0;
+            while (entries < 16 && triangleTable[index][entries] != -1)
+                ++entries;
+            table[index] = static_cast<unsigned char>(entries / 3);
+        }
+        return table;
+    }();
+    return counts.data();
+}
 
 void MarchingCubes::appendCube(int x, int y, int z, int side, int cubeIndex,
                                std::vector<SurfaceTriangle>& triangles)
@@ -351,5 +386,5 @@ const signed char MarchingCubes::triangleTable[256][16] = {
     {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1},
 };
 
-} // namespace FilmDeposition
+} // namespace Surfaces
 } // namespace Automata
