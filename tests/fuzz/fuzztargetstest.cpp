@@ -89,3 +89,6 @@ FUZZ_TARGET(cvdimage, Fuzz::Seeds::picture(QStringLiteral("cvd-binary-2d-automat
 FUZZ_TARGET(isotropicgaimage, Fuzz::Seeds::picture(QStringLiteral("isotropic-ga")))
 FUZZ_TARGET(oxidationimage, Fuzz::Seeds::picture(QStringLiteral("2d-oxidation")))
 FUZZ_TARGET(annealingimage, Fuzz::Seeds::picture(QStringLiteral("annealing-rule")))
+FUZZ_TARGET(batchoptions, Fuzz::Seeds::commandLines())
+FUZZ_TARGET(batchrecipe, Fuzz::Seeds::recipes())
+FUZZ_TARGET(interpolationtable, Fuzz::Seeds::tables())

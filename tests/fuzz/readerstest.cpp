@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QImage>
 
+#include "Input/catalogue.h"
 #include "Persistence/imagefiles.h"
 #include "allocationwatch.h"
+#include "batch/optionparser.h"
 #include "pngchunks.h"
 #include "testsupport.h"
 
@@ -34,9 +36,10 @@ TEST(Readers, PictureLargerThanTheBudgetIsRefusedFromItsHeaderBeforeDecoding)
     // A small file whose header claims 3000 x 3000 pixels: decoded, 36 000 000
     // bytes, more than the budget of 16 MiB, whoever reads it.
     QList<Fuzz::PngChunks::Chunk> chunks;
-    ASSERT_TRUE(Fuzz::PngChunks::split(exampleBytes(QStringLiteral("1d-diffusion/row.png")), &chunks));
-    chunks.front().data.replace(0, 8, Fuzz::PngChunks::bigEndian(3000) +
-                                          Fuzz::PngChunks::bigEndian(3000));
+    ASSERT_TRUE(
+        Fuzz::PngChunks::split(exampleBytes(QStringLiteral("1d-diffusion/row.png")), &chunks));
+    chunks.front().data.replace(
+        0, 8, Fuzz::PngChunks::bigEndian(3000) + Fuzz::PngChunks::bigEndian(3000));
     const QByteArray claimsLarge = Fuzz::PngChunks::join(chunks);
 
     TestSupport::ScriptedScope script;
@@ -59,4 +62,38 @@ TEST(Readers, PictureLargerThanTheBudgetIsRefusedFromItsHeaderBeforeDecoding)
     TestSupport::BudgetScope larger(40LL << 20);
     EXPECT_TRUE(Persistence::ImageFiles::decode(claimsLarge).isNull());
     EXPECT_TRUE(script->messages().isEmpty());
+}
+
+TEST(Readers, RecipeTextReadsAsTheRecipeFileItStandsFor)
+{
+    const QString folder = TestSupport::examplePath(QString());
+    const QString label = QStringLiteral("Multi FHP Automaton");
+    Batch::OptionParser fromFile(folder);
+    ASSERT_TRUE(fromFile.parse({label, QStringLiteral("--recipe"),
+                                QStringLiteral("multi-fhp-automaton/recipe")}))
+        << fromFile.error().toStdString();
+    Batch::OptionParser fromText(folder);
+    ASSERT_TRUE(fromText.parseRecipe(label.toUtf8() + '\n' +
+                                         exampleBytes(QStringLiteral("multi-fhp-automaton/recipe")),
+                                     QStringLiteral("multi-fhp-automaton/recipe")))
+        << fromText.error().toStdString();
+
+    const Batch::BatchOptions& file = fromFile.options();
+    const Batch::BatchOptions& text = fromText.options();
+    EXPECT_EQ(text.modelIndex, Input::Catalogue::indexOf(label));
+    EXPECT_EQ(text.inputs, file.inputs);
+    EXPECT_EQ(text.inputs, QStringList{TestSupport::examplePath(
+                               QStringLiteral("multi-fhp-automaton/shear.png"))});
+    EXPECT_EQ(text.steps, file.steps);
+    ASSERT_EQ(text.settings.size(), file.settings.size());
+    for (int i = 0; i < text.settings.size(); ++i) {
+        EXPECT_EQ(text.settings[i].name, file.settings[i].name);
+        EXPECT_EQ(text.settings[i].value, file.settings[i].value);
+    }
+
+    // An error names the recipe and its line.
+    Batch::OptionParser broken(folder);
+    EXPECT_FALSE(broken.parseRecipe("--steps 5\n--frobnicate\n", QStringLiteral("some/recipe")));
+    EXPECT_EQ(broken.error(), TestSupport::examplePath(QStringLiteral("some/recipe")) +
+                                  QStringLiteral(":2: unknown option --frobnicate"));
 }

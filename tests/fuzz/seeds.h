@@ -21,6 +21,12 @@ public:
     // The picture of one example folder as PNG, BMP and JPEG (the formats the
     // file dialogs offer), with every other example picture read as it is.
     static Corpus picture(const QString& example);
+    // Every example recipe with its entry's label on a first line of its own.
+    static Corpus recipes();
+    // Command lines, one argument a line: every entry with an example run by
+    // --example and by --recipe, the listing, the help, and one line giving
+    // every option.
+    static Corpus commandLines();
     // The examples' value tables.
     static Corpus tables();
 };

@@ -16,6 +16,10 @@
 #include "Persistence/imagefiles.h"
 #include "testsupport.h"
 
+namespace Batch {
+class OptionParser;
+}
+
 // What every fuzz target shares. A target is one file of this folder in the
 // libFuzzer form: it reads the bytes it is given as one reader of the program
 // does, and holds the result to the reader's promise (a result, or a clean
@@ -52,14 +56,15 @@ inline QByteArray bytes(const uint8_t* data, size_t size)
 // of its own width and height, or none with one warning (the size warning); a
 // picture that does not decode gives none.
 template <typename Read>
-int readPicture(const uint8_t* data, size_t size,
-                const Persistence::ImageFiles::SizeFilter& accept, Read read)
+int readPicture(const uint8_t* data, size_t size, const Persistence::ImageFiles::SizeFilter& accept,
+                Read read)
 {
     TestSupport::ScriptedScope script;
     TestSupport::BudgetScope smallBudget(budget);
     const QImage image = Persistence::ImageFiles::decode(bytes(data, size), nullptr, accept);
     const auto& messages = script->messages();
-    require(messages.isEmpty() || (messages.size() == 1 && messages.front().icon == QMessageBox::Warning),
+    require(messages.isEmpty() ||
+                (messages.size() == 1 && messages.front().icon == QMessageBox::Warning),
             "a picture refused with other than one warning while decoding");
     script->clearMessages();
     const auto cells = read(image);
@@ -78,7 +83,7 @@ int readPicture(const uint8_t* data, size_t size,
     require(cells.width() == image.width() && cells.height() == image.height(),
             "cells of another size than the picture");
     require(cells.depth() >= 1 && cells.size() == static_cast<std::size_t>(cells.width()) *
-                                                       cells.height() * cells.depth(),
+                                                      cells.height() * cells.depth(),
             "cells whose count is not their extent");
     require(messages.isEmpty(), "a message while reading a picture that was used");
     record(Outcome::Result);
@@ -93,10 +98,17 @@ int readLattice(const uint8_t* data, size_t size, Convert convert,
                 Automata::SizeCheck (*check)(int width, int height))
 {
     using Cell = decltype(convert(QRgb()));
-    return readPicture(data, size, Input::Loader<Cell>::sizeFilter(check), [&](const QImage& image) {
-        return Input::ImageLoader<Cell>::cellsFrom(image, check(image.width(), image.height()),
-                                                   convert);
-    });
+    return readPicture(data, size, Input::Loader<Cell>::sizeFilter(check),
+                       [&](const QImage& image) {
+                           return Input::ImageLoader<Cell>::cellsFrom(
+                               image, check(image.width(), image.height()), convert);
+                       });
 }
+
+// Holds the batch runner's parser to its promise once it has read its input:
+// a refusal says why; options that were read name a catalogue entry (unless
+// they only list or help), keep every count in its range and every file
+// name absolute.
+int parsedOptions(const Batch::OptionParser& parser, bool parsed);
 
 } // namespace Fuzz
