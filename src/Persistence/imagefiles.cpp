@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QStringList>
@@ -15,6 +16,9 @@
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
 #endif
 
 namespace Persistence {
@@ -168,10 +172,29 @@ QImage ImageFiles::read(const QString& name, QString* failure, const SizeFilter&
 
 QImage ImageFiles::decode(const QByteArray& bytes, QString* failure, const SizeFilter& accept)
 {
+    // Where the system keeps files in memory the bytes are read as one, so
+    // that every image plugin meets a file as it does on disk: some seek past
+    // the end of what they hold, which a file allows and a memory buffer
+    // refuses, and then ask for more than is there.
+    QFile file;
     QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QIODevice* device = &buffer;
+#ifdef Q_OS_LINUX
+    const int descriptor = memfd_create("picture", MFD_CLOEXEC);
+    if (descriptor >= 0) {
+        if (write(descriptor, bytes.constData(), static_cast<std::size_t>(bytes.size())) == bytes.size() &&
+            lseek(descriptor, 0, SEEK_SET) == 0 &&
+            file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+            device = &file;
+        else
+            close(descriptor);
+    }
+#endif
+    if (device == &buffer) {
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+    }
+    QImageReader reader(device);
     QString reason;
     const QImage image = readPicture(reader, accept, &reason);
     if (failure)

@@ -64,6 +64,25 @@ TEST(Readers, PictureLargerThanTheBudgetIsRefusedFromItsHeaderBeforeDecoding)
     EXPECT_TRUE(script->messages().isEmpty());
 }
 
+TEST(Readers, PictureInMemoryIsReadAsAFileWouldBe)
+{
+    // An icon directory whose entry points past the end of the file at what
+    // claims to be a PNG of over two gigabytes. Read from a file, the icon reader
+    // finds nothing there; read from a memory buffer, which refuses the seek,
+    // it would ask the buffer for the claimed size at once.
+    const QByteArray icon =
+        QByteArray::fromHex("0000020000080a1a0a0000000d4948445289504e866689504e470d0a1a0a");
+    TestSupport::ScriptedScope script;
+    TestSupport::BudgetScope budget(16LL << 20);
+    std::size_t largest = 0;
+    {
+        Fuzz::AllocationWatch watch;
+        EXPECT_TRUE(Persistence::ImageFiles::decode(icon).isNull());
+        largest = watch.largest();
+    }
+    EXPECT_LT(largest, std::size_t(1) << 20);
+}
+
 TEST(Readers, RecipeTextReadsAsTheRecipeFileItStandsFor)
 {
     const QString folder = TestSupport::examplePath(QString());
