@@ -18,6 +18,16 @@ QByteArray exampleBytes(const QString& relative)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Decodes bytes that give no picture under a memory budget of 16 MiB; returns
+// the largest single allocation made meanwhile.
+std::size_t largestAllocationRefusing(const QByteArray& bytes)
+{
+    TestSupport::BudgetScope budget(16LL << 20);
+    Fuzz::AllocationWatch watch;
+    EXPECT_TRUE(Persistence::ImageFiles::decode(bytes).isNull());
+    return watch.largest();
+}
+
 } // namespace
 
 TEST(Readers, PictureInMemoryDecodesAsTheSameFile)
@@ -43,14 +53,7 @@ TEST(Readers, PictureLargerThanTheBudgetIsRefusedFromItsHeaderBeforeDecoding)
     const QByteArray claimsLarge = Fuzz::PngChunks::join(chunks);
 
     TestSupport::ScriptedScope script;
-    TestSupport::BudgetScope budget(16LL << 20);
-    std::size_t largest = 0;
-    {
-        Fuzz::AllocationWatch watch;
-        EXPECT_TRUE(Persistence::ImageFiles::decode(claimsLarge).isNull());
-        largest = watch.largest();
-    }
-    EXPECT_LT(largest, std::size_t(1) << 20);
+    EXPECT_LT(largestAllocationRefusing(claimsLarge), std::size_t(1) << 20);
     ASSERT_EQ(script->messages().size(), 1);
     EXPECT_EQ(script->messages().front().icon, QMessageBox::Warning);
     EXPECT_EQ(script->messages().front().text,
@@ -59,7 +62,7 @@ TEST(Readers, PictureLargerThanTheBudgetIsRefusedFromItsHeaderBeforeDecoding)
 
     // The same picture within the budget is decoded (and fails on its data).
     script->clearMessages();
-    TestSupport::BudgetScope larger(40LL << 20);
+    TestSupport::BudgetScope budget(40LL << 20);
     EXPECT_TRUE(Persistence::ImageFiles::decode(claimsLarge).isNull());
     EXPECT_TRUE(script->messages().isEmpty());
 }
@@ -73,14 +76,7 @@ TEST(Readers, PictureInMemoryIsReadAsAFileWouldBe)
     const QByteArray icon =
         QByteArray::fromHex("0000020000080a1a0a0000000d4948445289504e866689504e470d0a1a0a");
     TestSupport::ScriptedScope script;
-    TestSupport::BudgetScope budget(16LL << 20);
-    std::size_t largest = 0;
-    {
-        Fuzz::AllocationWatch watch;
-        EXPECT_TRUE(Persistence::ImageFiles::decode(icon).isNull());
-        largest = watch.largest();
-    }
-    EXPECT_LT(largest, std::size_t(1) << 20);
+    EXPECT_LT(largestAllocationRefusing(icon), std::size_t(1) << 20);
 }
 
 TEST(Readers, RecipeTextReadsAsTheRecipeFileItStandsFor)
