@@ -56,7 +56,8 @@ public:
     }
 
 protected:
-    // A loader whose model keeps more than a lattice checks that before it
+    // Converts a picture that loaded (a null one was already reported); a
+    // loader whose model keeps more than a lattice checks that before it
     // builds.
     bool readImage(const QImage& image)
     {
