@@ -1,6 +1,7 @@
 #include "seeds.h"
 
 #include <QBuffer>
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -71,7 +72,7 @@ QByteArray encoded(const QImage& image, const char* format)
 
 } // namespace
 
-Corpus Seeds::picture(const QString& example)
+Corpus Seeds::picture(const QString& example, const QList<QByteArray>& formats)
 {
     Corpus corpus;
     for (const Sample& picture : exampleFiles(QStringLiteral("*.png"))) {
@@ -81,10 +82,10 @@ Corpus Seeds::picture(const QString& example)
         }
         corpus.seeds.append(picture);
         const QImage image = QImage::fromData(picture.bytes);
-        for (const char* format : {"BMP", "JPG"}) {
+        for (const QByteArray& format : formats) {
             corpus.seeds.append(
-                Sample{picture.name + QStringLiteral(" as ") + QLatin1String(format),
-                       encoded(image, format), Sample::Seed});
+                Sample{picture.name + QStringLiteral(" as ") + QString::fromLatin1(format),
+                       encoded(image, format.constData()), Sample::Seed});
         }
     }
     return corpus;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -18,9 +19,11 @@ struct Corpus {
 // in examples/.
 class Seeds {
 public:
-    // The picture of one example folder as PNG, BMP and JPEG (the formats the
-    // file dialogs offer), with every other example picture read as it is.
-    static Corpus picture(const QString& example);
+    // The picture of one example folder as PNG and in each of `formats` (by
+    // default the others the file dialogs offer, BMP and JPEG), with every
+    // other example picture read as it is.
+    static Corpus picture(const QString& example,
+                          const QList<QByteArray>& formats = {"BMP", "JPG"});
     // Every example recipe with its entry's label on a first line of its own.
     static Corpus recipes();
     // Command lines, one argument a line: every entry with an example run by
