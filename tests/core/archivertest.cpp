@@ -29,8 +29,7 @@ TEST(AutomatonArchiver, PictureHasLatticeRowZeroOnTopInSixteenBitColours)
     p.r[4] = p.g[4] = p.b[4] = 100;
     const QImage image = Persistence::AutomatonArchiver::buildImage(p.r.data(), p.g.data(),
                                                                     p.b.data(), 3, 2);
-    EXPECT_EQ(image.width(), 3);
-    EXPECT_EQ(image.height(), 2);
+    EXPECT_EQ(image.size(), QSize(3, 2));
     EXPECT_EQ(image.format(), QImage::Format_RGB16);
     EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(0, 1), qRgb(0, 0, 255));

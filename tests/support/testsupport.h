@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QMap>
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -73,6 +74,12 @@ public:
     BudgetScope& operator=(const BudgetScope&) = delete;
 };
 
+// Writes a picture drawn as text into the folder and returns its path: one
+// string per row from the top, each character a pixel of the colour (alpha
+// included) the table gives it.
+QString writePicture(const QTemporaryDir& folder, const QStringList& rows, const QMap<QChar, QRgb>& colours,
+                     const QString& name = QStringLiteral("picture.png"));
+
 // Path of a file in the source tree's examples/ folder.
 QString examplePath(const QString& relative);
 
@@ -129,6 +136,9 @@ std::unique_ptr<M> buildExample(int index)
     EXPECT_EQ(script->unusedSettings(), QStringList()) << label(index).toStdString();
     return model;
 }
+
+// The messages shown, each as "title: text", warnings marked "(warning) ".
+QStringList shown(const QList<Interaction::ScriptedInteraction::Message>& messages);
 
 // The picture the model's Save writes (through its file dialog, into a
 // scratch folder).
