@@ -74,8 +74,9 @@ public:
     }
 };
 
-// Voxel (x, y, z) is coloured so that a picture shows where each pixel came
-// from: red for odd z, green for x = 1, blue for y other than 0.
+// Voxel (x, y, z), element (x * height + y) * depth + z, is coloured so that a
+// picture shows where each pixel came from: red for odd z, green for x = 1,
+// blue for y other than 0.
 class Volume : public Automata::Automaton3D<int> {
 public:
     Volume(int w, int h, int d) : Automaton3D<int>(w, h, d)
@@ -83,7 +84,7 @@ public:
         for (int x = 0; x < w; ++x)
             for (int y = 0; y < h; ++y)
                 for (int z = 0; z < d; ++z)
-                    cells[index(x, y, z)] = x * 100 + y * 10 + z;
+                    cells[(x * h + y) * d + z] = x * 100 + y * 10 + z;
         archiver = pictures = new CountingArchiver;
     }
     void step() override

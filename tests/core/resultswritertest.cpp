@@ -18,22 +18,12 @@ QString readAll(const QString& name)
     return QString::fromUtf8(file.readAll());
 }
 
-// Restores the default locale after a test changes it.
-class LocaleScope {
-public:
-    explicit LocaleScope(const QLocale& locale) : previous(QLocale()) { QLocale::setDefault(locale); }
-    ~LocaleScope() { QLocale::setDefault(previous); }
-
-private:
-    QLocale previous;
-};
-
 } // namespace
 
 // Numbers do not follow a comma locale.
 TEST(ResultsWriter, WritesValuesEachFollowedBySeparatorInTheCLocale)
 {
-    LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+    TestSupport::LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
     TestSupport::ScriptedScope script;
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("table.txt"));

@@ -373,8 +373,7 @@ TEST(OxidationLoaders, EveryEntryMapsTheColoursWithoutFlipAndPassesTheDialogValu
 
 TEST(OxidationLoaders, DealGroveNumbersReadInTheirLocaleOrCFormAndAnEmptyB0KeepsTheDialogRate)
 {
-    const QLocale previous;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TestSupport::LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
     {
         Ui::DealGroveOxidationOptionsDialog dialog;
         const QString a0 = dialog.findChild<QLineEdit*>(QStringLiteral("a0LineEdit"))->text();
@@ -384,7 +383,6 @@ TEST(OxidationLoaders, DealGroveNumbersReadInTheirLocaleOrCFormAndAnEmptyB0Keeps
     const auto cForm = load<DealGroveOxidation2D>(script, dealGroveEntry, {{"a0LineEdit", "2.5e6"}, {"b0LineEdit", "1.234"}});
     // Text that does not parse reads as 0, and B0 = 0 keeps the dialog's rate.
     const auto unparsable = load<DealGroveOxidation2D>(script, dealGroveEntry, {{"b0LineEdit", ""}});
-    QLocale::setDefault(previous);
     ASSERT_TRUE(cForm && unparsable);
     EXPECT_FLOAT_EQ(cForm->getLinearPrefactor(), 2.5e6f);
     EXPECT_FLOAT_EQ(cForm->getParabolicPrefactor(), 1.234f);

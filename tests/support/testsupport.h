@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QLocale>
 #include <QMap>
 #include <QPair>
 #include <QString>
@@ -79,6 +80,18 @@ public:
 // included) the table gives it.
 QString writePicture(const QTemporaryDir& folder, const QStringList& rows, const QMap<QChar, QRgb>& colours,
                      const QString& name = QStringLiteral("picture.png"));
+
+// Sets the default locale for the lifetime of the scope.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(previous); }
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+
+private:
+    QLocale previous;
+};
 
 // Path of a file in the source tree's examples/ folder.
 QString examplePath(const QString& relative);
