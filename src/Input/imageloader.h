@@ -32,7 +32,7 @@ protected:
     bool readImage(Convert convert,
                    const QString& folder = Persistence::ImageFiles::examplesFolder())
     {
-        const QImage image = ImageRequest::askPlain(parent, folder);
+        const QImage image = ImageRequest::askPlain(parent, folder, sizeFilter());
         if (image.isNull() || !this->fits(sizeCheck(image.width(), image.height())))
             return false;
         cells = Persistence::ImageGrids::plain<T>(image, convert);
@@ -44,6 +44,13 @@ protected:
     virtual Automata::SizeCheck sizeCheck(int width, int height) const
     {
         return this->latticeCheck(width, height);
+    }
+
+    // Refuses, with the size warning, a picture whose model would not fit in
+    // memory, from the size its header gives, before it is decoded.
+    Persistence::ImageFiles::SizeFilter sizeFilter() const
+    {
+        return [this](const QSize& size) { return this->fits(sizeCheck(size.width(), size.height())); };
     }
 
     // A new M built from the size and the cells followed by args, or null

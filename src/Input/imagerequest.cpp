@@ -17,31 +17,61 @@ QString askName(QWidget* parent, const QString& folder)
                                                    ImageFiles::filter());
 }
 
-} // namespace
-
-QImage ImageRequest::askPlain(QWidget* parent, const QString& folder)
+// Shows the warning for a picture that could not be read, followed by a note
+// naming the file and the reason. A refusal by size has shown its own message.
+void reportFailure(const QString& name, const QString& failure, QWidget* parent,
+                   const QString& title, const QString& text)
 {
-    return readPlain(askName(parent, folder));
+    if (!name.isEmpty() && failure.isEmpty())
+        return;
+    Interaction::interaction().warning(parent, title, text);
+    if (!name.isEmpty())
+        Interaction::interaction().note(name + QStringLiteral(": ") + failure);
 }
 
-QImage ImageRequest::readPlain(const QString& name)
+QString plainFailure()
 {
-    const QImage image = ImageFiles::read(name);
+    return QStringLiteral("Could not open input file!");
+}
+
+QImage readPlainNamed(const QString& name, const ImageFiles::SizeFilter& accept)
+{
+    QString failure;
+    const QImage image = ImageFiles::read(name, &failure, accept);
     if (image.isNull())
-        Interaction::interaction().warning(nullptr, QString(),
-                                           QStringLiteral("Could not open input file!"));
+        reportFailure(name, failure, nullptr, QString(), plainFailure());
     return image;
 }
 
-QImage ImageRequest::askRemembering(QWidget* parent, QDir& folder)
+} // namespace
+
+QImage ImageRequest::askPlain(QWidget* parent, const QString& folder, const ImageFiles::SizeFilter& accept)
+{
+    return readPlainNamed(askName(parent, folder), accept);
+}
+
+QImage ImageRequest::readPlain(const QString& name, const ImageFiles::SizeFilter& accept)
+{
+    // A cancelled file dialog is the user's choice; a dialog field left empty
+    // is worth a word about what was missing.
+    if (name.isEmpty()) {
+        Interaction::interaction().warning(nullptr, QString(), plainFailure());
+        Interaction::interaction().note(QStringLiteral("no picture file was named in the dialog"));
+        return QImage();
+    }
+    return readPlainNamed(name, accept);
+}
+
+QImage ImageRequest::askRemembering(QWidget* parent, QDir& folder, const ImageFiles::SizeFilter& accept)
 {
     const QString name = askName(parent, folder.absolutePath());
     if (name.isEmpty())
         return QImage();
-    const QImage image = ImageFiles::read(name);
+    QString failure;
+    const QImage image = ImageFiles::read(name, &failure, accept);
     if (image.isNull()) {
-        Interaction::interaction().warning(parent, QStringLiteral("Loader error"),
-                                           QStringLiteral("The image could not be opened!"));
+        reportFailure(name, failure, parent, QStringLiteral("Loader error"),
+                      QStringLiteral("The image could not be opened!"));
         return image;
     }
     folder = QFileInfo(name).absoluteDir();
@@ -52,10 +82,11 @@ std::vector<QImage> ImageRequest::readSameSize(const QStringList& names)
 {
     std::vector<QImage> images;
     for (const QString& name : names) {
-        const QImage image = ImageFiles::read(name);
+        QString failure;
+        const QImage image = ImageFiles::read(name, &failure);
         if (image.isNull()) {
-            Interaction::interaction().warning(
-                nullptr, QString(), QStringLiteral("Could not open input file %1!").arg(name));
+            reportFailure(name, failure, nullptr, QString(),
+                          QStringLiteral("Could not open input file %1!").arg(name));
             return {};
         }
         if (!images.empty() && image.size() != images.front().size()) {

@@ -18,8 +18,12 @@ class Loader2D : public Loader<T> {
 public:
     Loader2D(QWidget* parent, bool askForImage) : parent(parent)
     {
-        if (askForImage)
-            readImage(ImageRequest::askRemembering(parent, rememberedFolder()));
+        if (askForImage) {
+            // A picture too large for the lattice is refused before it is decoded.
+            readImage(ImageRequest::askRemembering(parent, rememberedFolder(), [](const QSize& size) {
+                return Loader2D::fits(Loader2D::latticeCheck(size.width(), size.height()));
+            }));
+        }
     }
 
     Automata::Automaton* load() override

@@ -21,7 +21,7 @@ MultiFhpAutomatonLoader::MultiFhpAutomatonLoader(QWidget* parent) : ImageLoader<
     stripWidth = dialog.stripWidth();
     switchProbability = dialog.switchProbability();
 
-    const QImage image = ImageRequest::readPlain(dialog.initialStateFilename());
+    const QImage image = ImageRequest::readPlain(dialog.initialStateFilename(), sizeFilter());
     if (image.isNull() || !fits(sizeCheck(image.width(), image.height())))
         return;
     cells = Persistence::ImageGrids::plain<FhpCell>(image, &FhpLoader::convertColor);
@@ -29,12 +29,12 @@ MultiFhpAutomatonLoader::MultiFhpAutomatonLoader(QWidget* parent) : ImageLoader<
 
 Automata::SizeCheck MultiFhpAutomatonLoader::sizeCheck(int width, int height) const
 {
-    // Every member is a whole FHP lattice; the ensemble keeps the summed
-    // momentum of the last steps and the averaged velocity, both components.
+    // The loader's cells and every member's two lattice buffers; the ensemble
+    // keeps the summed momentum of each of the last steps and the averaged
+    // velocity, both components. It saves no picture.
     const long long members = std::max(memberCount, 1);
     Automata::SizeCheck check({width, height});
     return check.perSite<FhpCell>(1 + 2 * members)
-        .perSite<unsigned char>(3 * members)
         .perSite<float>(2 * std::max(stepsToAverage, 1) + 2);
 }
 

@@ -26,6 +26,11 @@ public:
     virtual void message(QMessageBox::Icon icon, QWidget* parent, const QString& title,
                          const QString& text) = 0;
 
+    // One line for whoever keeps a record of the session, saying what the
+    // message just shown was about: the file and why it could not be used.
+    // Message boxes keep their own short texts, so the program drops it.
+    virtual void note(const QString& line) { (void)line; }
+
     // A question box; returns the button chosen.
     virtual QMessageBox::StandardButton ask(QMessageBox::Icon icon, QWidget* parent,
                                             const QString& title, const QString& text,

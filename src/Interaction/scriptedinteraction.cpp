@@ -15,11 +15,15 @@ void ScriptedInteraction::addSetting(const QString& name, const QString& value)
 }
 
 QString ScriptedInteraction::openFileName(QWidget*, const QString& caption, const QString& folder,
-                                          const QString&)
+                                          const QString& filter)
 {
     fileCaptions.append(caption);
     fileFolders.append(folder);
-    return openFiles.isEmpty() ? QString() : openFiles.takeFirst();
+    if (openFiles.isEmpty()) {
+        unanswered.append(qMakePair(caption, filter));
+        return QString();
+    }
+    return openFiles.takeFirst();
 }
 
 QString ScriptedInteraction::saveFileName(QWidget*, const QString& caption, const QString& folder,
@@ -36,6 +40,13 @@ void ScriptedInteraction::message(QMessageBox::Icon icon, QWidget*, const QStrin
     shownMessages.append(Message{icon, title, text});
     if (onMessage)
         onMessage(shownMessages.last());
+}
+
+void ScriptedInteraction::note(const QString& line)
+{
+    madeNotes.append(line);
+    if (onNote)
+        onNote(line);
 }
 
 QMessageBox::StandardButton ScriptedInteraction::ask(QMessageBox::Icon icon, QWidget* parent,

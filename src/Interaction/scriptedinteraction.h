@@ -3,6 +3,7 @@
 #include <functional>
 
 #include <QList>
+#include <QPair>
 #include <QPointer>
 #include <QStringList>
 
@@ -42,6 +43,8 @@ public:
     std::function<void(QWidget*)> onDialog;
     // Called with every message as it is shown.
     std::function<void(const Message&)> onMessage;
+    // Called with every note as it is made.
+    std::function<void(const QString&)> onNote;
 
     // Sets a widget of the first open modeless form that has it.
     WidgetScript::Result setFormWidget(const QString& name, const QString& value, QString* error = nullptr);
@@ -52,6 +55,7 @@ public:
                          const QString& filter) override;
     void message(QMessageBox::Icon icon, QWidget* parent, const QString& title,
                  const QString& text) override;
+    void note(const QString& line) override;
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, QWidget* parent, const QString& title,
                                     const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton) override;
@@ -62,6 +66,7 @@ public:
 
     const QList<Message>& messages() const { return shownMessages; }
     void clearMessages() { shownMessages.clear(); }
+    const QStringList& notes() const { return madeNotes; }
     // Window titles of the modal dialogs run so far, in order.
     const QStringList& dialogTitles() const { return shownDialogs; }
     // Captions of the file dialogs asked so far, with the folder they opened in.
@@ -72,6 +77,9 @@ public:
     // Settings that matched no widget so far, as NAME=VALUE.
     QStringList unusedSettings() const;
     int unusedOpenFiles() const { return openFiles.size(); }
+    // The open-file dialogs that found no answer left in the queue, as their
+    // caption and filter; an answer given as empty is not counted.
+    const QList<QPair<QString, QString>>& unansweredOpenFiles() const { return unanswered; }
     int unusedSaveFiles() const { return saveFiles.size(); }
     // Errors met while applying settings (a value outside a widget's range ...).
     const QStringList& settingErrors() const { return errors; }
@@ -92,9 +100,11 @@ private:
     bool repeated = false;
     QMessageBox::StandardButton questionAnswer = QMessageBox::Ok;
     QList<Message> shownMessages;
+    QStringList madeNotes;
     QStringList shownDialogs;
     QStringList fileCaptions;
     QStringList fileFolders;
+    QList<QPair<QString, QString>> unanswered;
     QStringList errors;
     QList<QPointer<QWidget>> forms;
 };

@@ -93,7 +93,9 @@ WidgetScript::Result WidgetScript::applyTo(QWidget* widget, const QString& value
             setError(error, QStringLiteral("%1 expects a number, not '%2'").arg(name, value));
             return Result::BadValue;
         }
-        if (v < box->minimum() || v > box->maximum()) {
+        // Written this way round so that NaN, which compares false with
+        // everything, is refused like any other value outside the range.
+        if (!(v >= box->minimum() && v <= box->maximum())) {
             setError(error, QStringLiteral("%1: %2 is outside %3..%4")
                                 .arg(name, value, c.toString(box->minimum()),
                                      c.toString(box->maximum())));

@@ -6,6 +6,24 @@
 
 namespace Persistence {
 
+namespace {
+
+// Why a picture could not be written under `name`, as far as can be told.
+QString writeFailure(const QString& name)
+{
+    const QFileInfo file(name);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("the folder %1 does not exist").arg(folder.filePath());
+    if (!folder.isDir())
+        return QStringLiteral("%1 is not a folder").arg(folder.filePath());
+    if (!folder.isWritable())
+        return QStringLiteral("the folder %1 cannot be written to").arg(folder.filePath());
+    return QStringLiteral("the picture could not be written into the folder %1").arg(folder.filePath());
+}
+
+} // namespace
+
 QDir& AutomatonArchiver::rememberedPath()
 {
     static QDir path = QDir::current();
@@ -41,7 +59,16 @@ void AutomatonArchiver::save(const unsigned char* red, const unsigned char* gree
     const QString name = askFileName();
     if (name.isEmpty())
         return;
-    buildImage(red, green, blue, width, height).save(name);
+    writePicture(buildImage(red, green, blue, width, height), name, false);
+}
+
+void AutomatonArchiver::writePicture(const QImage& picture, const QString& name, bool series)
+{
+    if (picture.save(name) || (series && seriesFailureShown))
+        return;
+    seriesFailureShown = seriesFailureShown || series;
+    Interaction::interaction().warning(nullptr, QStringLiteral("File Error"),
+                                       QStringLiteral("Could not write %1: %2.").arg(name, writeFailure(name)));
 }
 
 void AutomatonArchiver::splitName(const QString& name)
@@ -78,7 +105,7 @@ void AutomatonArchiver::saveStep(const unsigned char* red, const unsigned char* 
     if (!chooseSeriesName())
         return;
     // A picture that cannot be written is skipped; the series still advances.
-    buildImage(red, green, blue, width, height).save(seriesFileName());
+    writePicture(buildImage(red, green, blue, width, height), seriesFileName(), true);
     ++fileCounter;
 }
 

@@ -34,6 +34,12 @@ public:
     int getFileCounter() const { return fileCounter; }
 
 protected:
+    // Writes a picture under a name; a picture that cannot be written is
+    // reported with a warning naming the file and why. A series reports only
+    // its first such picture and skips later ones silently, so that a run is
+    // not held up by a box at every step.
+    void writePicture(const QImage& picture, const QString& name, bool series);
+
     // Asks until a name with an image suffix is chosen, or until the question
     // may not be asked again; returns whether a series name is set.
     bool chooseSeriesName();
@@ -45,6 +51,7 @@ protected:
     bool nameChosen = false;
     QString baseName;
     QString extension;
+    bool seriesFailureShown = false;
 };
 
 } // namespace Persistence

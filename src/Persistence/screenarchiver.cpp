@@ -7,7 +7,7 @@ void ScreenArchiver::save(const unsigned char*, const unsigned char*, const unsi
     const QString name = askFileName();
     if (name.isEmpty() || !view)
         return;
-    view->grabFrame().save(name);
+    writeFrame(name, false);
 }
 
 void ScreenArchiver::saveStep(const unsigned char*, const unsigned char*, const unsigned char*, int,
@@ -18,8 +18,16 @@ void ScreenArchiver::saveStep(const unsigned char*, const unsigned char*, const 
         return;
     }
     if (view)
-        view->grabFrame().save(seriesFileName());
+        writeFrame(seriesFileName(), true);
     ++fileCounter;
+}
+
+void ScreenArchiver::writeFrame(const QString& name, bool series)
+{
+    // A view that draws nothing says so itself; only a frame is written.
+    const QImage frame = view->grabFrame();
+    if (!frame.isNull())
+        writePicture(frame, name, series);
 }
 
 } // namespace Persistence

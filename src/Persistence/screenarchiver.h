@@ -17,6 +17,8 @@ public:
                   int width, int height) override;
 
 private:
+    void writeFrame(const QString& name, bool series);
+
     Interaction::FrameSource* view;
 };
 

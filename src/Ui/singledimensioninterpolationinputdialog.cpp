@@ -14,100 +14,11 @@
 #include <QVBoxLayout>
 
 #include "Interaction/interaction.h"
+#include "Persistence/inputfiles.h"
+#include "Persistence/interpolationcsv.h"
 #include "doubledelegate.h"
 
 namespace Ui {
-
-namespace {
-
-// Reads numbers and separators from a CSV text the way a formatted stream
-// does: numbers skip leading white space, a separator skips white space and
-// takes exactly one character.
-class CsvScanner {
-public:
-    explicit CsvScanner(const QString& text) : text(text) {}
-
-    bool readInt(int& value)
-    {
-        skipSpace();
-        int end = position;
-        if (end < text.size() && (text[end] == QLatin1Char('+') || text[end] == QLatin1Char('-')))
-            ++end;
-        const int digitsStart = end;
-        while (end < text.size() && text[end].isDigit())
-            ++end;
-        if (end == digitsStart)
-            return false;
-        bool ok = false;
-        const int parsed = text.mid(position, end - position).toInt(&ok);
-        if (!ok)
-            return false;
-        value = parsed;
-        position = end;
-        return true;
-    }
-
-    bool readDouble(double& value)
-    {
-        skipSpace();
-        int end = position;
-        if (end < text.size() && (text[end] == QLatin1Char('+') || text[end] == QLatin1Char('-')))
-            ++end;
-        int digits = 0;
-        while (end < text.size() && text[end].isDigit()) {
-            ++end;
-            ++digits;
-        }
-        if (end < text.size() && text[end] == QLatin1Char('.')) {
-            ++end;
-            while (end < text.size() && text[end].isDigit()) {
-                ++end;
-                ++digits;
-            }
-        }
-        if (digits == 0)
-            return false;
-        if (end < text.size() && (text[end] == QLatin1Char('e') || text[end] == QLatin1Char('E'))) {
-            int exponent = end + 1;
-            if (exponent < text.size()
-                && (text[exponent] == QLatin1Char('+') || text[exponent] == QLatin1Char('-')))
-                ++exponent;
-            const int exponentDigits = exponent;
-            while (exponent < text.size() && text[exponent].isDigit())
-                ++exponent;
-            if (exponent > exponentDigits)
-                end = exponent;
-        }
-        bool ok = false;
-        const double parsed = text.mid(position, end - position).toDouble(&ok);
-        if (!ok)
-            return false;
-        value = parsed;
-        position = end;
-        return true;
-    }
-
-    bool readSeparator()
-    {
-        skipSpace();
-        if (position >= text.size())
-            return false;
-        ++position;
-        return true;
-    }
-
-private:
-    void skipSpace()
-    {
-        while (position < text.size() && text[position].isSpace())
-            ++position;
-    }
-
-    const QString& text;
-    int position = 0;
-};
-
-} // namespace
 
 SingleDimensionInterpolationInputDialog::SingleDimensionInterpolationInputDialog(QWidget* parent)
     : QDialog(parent), values(1, 0.0), fixed(1, false)
@@ -118,7 +29,7 @@ SingleDimensionInterpolationInputDialog::SingleDimensionInterpolationInputDialog
     lblPointsInLattice->setObjectName(QStringLiteral("lblPointsInLattice"));
     sbxPointsInLattice = new QSpinBox(this);
     sbxPointsInLattice->setObjectName(QStringLiteral("sbxPointsInLattice"));
-    sbxPointsInLattice->setRange(1, 9999);
+    sbxPointsInLattice->setRange(1, Persistence::InterpolationCsv::maxSize);
     sbxPointsInLattice->setValue(1);
     lblPointsInLattice->setBuddy(sbxPointsInLattice);
 
@@ -204,40 +115,28 @@ void SingleDimensionInterpolationInputDialog::loadFromFile()
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         Interaction::interaction().warning(this, QStringLiteral("File Error"),
                                      QStringLiteral("Unable to open selected file!"));
+        const QString reason = Persistence::InputFiles::unreadable(name);
+        Interaction::interaction().note(name + QStringLiteral(": ") +
+                                        (reason.isEmpty() ? file.errorString() : reason));
         return;
     }
-    const QString error = applyCsv(QString::fromUtf8(file.readAll()));
-    if (!error.isEmpty())
-        Interaction::interaction().warning(this, QStringLiteral("Parse Error"), error);
+    const Persistence::InterpolationCsv::Result read = Persistence::InterpolationCsv::read(file.readAll());
+    if (!read.ok()) {
+        // A file with an error changes nothing: the table stays as it was.
+        Interaction::interaction().warning(this, QStringLiteral("Parse Error"), read.error);
+        return;
+    }
+    applyTable(read.table);
 }
 
-QString SingleDimensionInterpolationInputDialog::applyCsv(const QString& text)
+void SingleDimensionInterpolationInputDialog::applyTable(const Persistence::InterpolationCsv::Table& table)
 {
-    CsvScanner scanner(text);
-    int size = 0;
-    if (!scanner.readInt(size) || !scanner.readSeparator())
-        return QStringLiteral("Error reading vector size.");
-    int fixedCount = 0;
-    if (!scanner.readInt(fixedCount))
-        return QStringLiteral("Error reading number of fixed values.");
-    if (fixedCount > size)
-        return QStringLiteral("Too many fixed values.");
-
-    sbxPointsInLattice->setValue(size);
-    // A size beyond the spin box's range is clamped, so indices are checked
-    // against the rows the table really has.
-    const int rows = tblInitialStates->rowCount();
-    for (int k = 0; k < fixedCount; ++k) {
-        int index = 0;
-        double value = 0.0;
-        if (!scanner.readInt(index) || !scanner.readSeparator() || !scanner.readDouble(value))
-            return QStringLiteral("Error reading fixed value %1.").arg(k);
-        if (index < 0 || index >= size || index >= rows)
-            return QStringLiteral("Invalid index in line %1.").arg(k + 1);
-        tblInitialStates->item(index, 0)->setCheckState(Qt::Checked);
-        tblInitialStates->item(index, 1)->setData(Qt::EditRole, value);
+    // A new size resizes the table; rows the file does not list keep their state.
+    sbxPointsInLattice->setValue(table.size);
+    for (const Persistence::InterpolationCsv::FixedValue& fixedValue : table.fixedValues) {
+        tblInitialStates->item(fixedValue.index, 0)->setCheckState(Qt::Checked);
+        tblInitialStates->item(fixedValue.index, 1)->setData(Qt::EditRole, fixedValue.value);
     }
-    return QString();
 }
 
 } // namespace Ui

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "Persistence/interpolationcsv.h"
+
 class QDialogButtonBox;
 class QLabel;
 class QPushButton;
@@ -28,9 +30,9 @@ public slots:
     void loadFromFile();
 
 private:
-    // Applies a CSV text to the table; returns the error that stopped it, or
-    // an empty text when every record was read.
-    QString applyCsv(const QString& text);
+    // Sets the size and checks and fills the rows of the fixed values, through
+    // the table, so that the dialog's values and flags follow.
+    void applyTable(const Persistence::InterpolationCsv::Table& table);
 
     std::vector<double> values;
     std::vector<bool> fixed;

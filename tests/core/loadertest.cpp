@@ -54,14 +54,6 @@ QString writeCornerImage(const QTemporaryDir& dir)
     return TestSupport::writePicture(dir, {"r.", "..", ".."}, {{'r', qRgba(255, 0, 0, 17)}, {'.', qRgb(0, 0, 0)}});
 }
 
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content)
-{
-    QFile file(dir.filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    return file.fileName();
-}
-
 } // namespace
 
 TEST(Loaders, PlainLoaderKeepsImageRowsAndLoader2DStandsThePictureUpright)
@@ -93,10 +85,11 @@ TEST(Loaders, CancelledUnreadableAndAbsurdlyLargeImagesBuildNothingWithTheirMess
     EXPECT_EQ(FlippedRecorderLoader::rememberedFolder(), before);
     EXPECT_EQ(loadPlain(), nullptr);
 
-    const QString broken = writeFile(dir, QStringLiteral("broken.png"), "not an image");
+    const QString broken = dir.filePath(QStringLiteral("broken.png")), huge = dir.filePath(QStringLiteral("huge.ppm"));
+    ASSERT_TRUE(TestSupport::writeFile(broken, "not an image") && TestSupport::writeFile(huge, "P6\n20000 20000\n255\n"));
     script->queueOpenFile(broken);
     script->queueOpenFile(broken);
-    script->queueOpenFile(writeFile(dir, QStringLiteral("huge.ppm"), "P6\n20000 20000\n255\n"));
+    script->queueOpenFile(huge);
     EXPECT_EQ(loadFlipped(), nullptr);
     EXPECT_EQ(loadPlain(), nullptr);
     EXPECT_EQ(loadPlain(), nullptr);

@@ -21,6 +21,12 @@ QString writePicture(const QTemporaryDir& folder, const QStringList& rows, const
     return folder.filePath(name);
 }
 
+bool writeFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
 QString examplePath(const QString& relative)
 {
     return QStringLiteral(LITHOSCOPE_SOURCE_DIR "/examples/") + relative;

@@ -49,7 +49,8 @@ private:
 };
 
 // Stands in for the program's view while it lives and counts the frames
-// requested of it; it has no picture to give.
+// requested of it and the grabs; a grab gives `picture`, which is null unless
+// a test sets one.
 class FakeView : public Interaction::FrameSource {
 public:
     FakeView() : previous(Interaction::frameSource()) { install(this); }
@@ -57,10 +58,16 @@ public:
     FakeView(const FakeView&) = delete;
     FakeView& operator=(const FakeView&) = delete;
 
-    QImage grabFrame() override { return QImage(); }
+    QImage grabFrame() override
+    {
+        ++grabs;
+        return picture;
+    }
     void requestFrame() override { ++requests; }
 
+    QImage picture;
     int requests = 0;
+    int grabs = 0;
 
 private:
     Interaction::FrameSource* previous;
@@ -92,6 +99,9 @@ public:
 private:
     QLocale previous;
 };
+
+// Writes the bytes into the named file, replacing it; false when it cannot be written.
+bool writeFile(const QString& name, const QByteArray& bytes);
 
 // Path of a file in the source tree's examples/ folder.
 QString examplePath(const QString& relative);

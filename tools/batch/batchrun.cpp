@@ -8,6 +8,7 @@
 
 #include "Automata/automaton.h"
 #include "Automata/random.h"
+#include "Automata/Surfaces/surfacebudget.h"
 #include "Input/catalogue.h"
 #include "Interaction/scriptedinteraction.h"
 #include "Interaction/widgetscript.h"
@@ -35,6 +36,33 @@ QString BatchRun::statusLine(Automata::Automaton* model)
            QString::fromStdString(model->getTimeInfo());
 }
 
+const QStringList& BatchRun::keptWarnings()
+{
+    // A warning belongs here when the model it comes from is built all the
+    // same and can be run. Every other warning refuses the input.
+    static const QStringList kept = {
+        // Surfaces too large to hold: the volume is drawn as points instead.
+        Automata::Surfaces::SurfaceBudget::warningTitle(),
+    };
+    return kept;
+}
+
+bool BatchRun::refusesInput(const Interaction::ScriptedInteraction::Message& message)
+{
+    if (message.icon != QMessageBox::Warning && message.icon != QMessageBox::Critical)
+        return false;
+    return !keptWarnings().contains(message.title);
+}
+
+bool BatchRun::refusedSinceLastLook(const Interaction::ScriptedInteraction& script)
+{
+    const QList<Interaction::ScriptedInteraction::Message>& messages = script.messages();
+    bool refused = false;
+    for (; messagesLookedAt < messages.size(); ++messagesLookedAt)
+        refused = refused || refusesInput(messages.at(messagesLookedAt));
+    return refused;
+}
+
 int BatchRun::execute()
 {
     Interaction::ScriptedInteraction script;
@@ -44,8 +72,11 @@ int BatchRun::execute()
         Console::error(message.title.isEmpty() ? message.text
                                                : message.title + QStringLiteral(": ") + message.text);
     };
+    // Why a file could not be used, below the message about it.
+    script.onNote = [](const QString& line) { Console::reason(line); };
     if (options.describe) {
-        script.onDialog = [](QWidget* dialog) {
+        script.onDialog = [this](QWidget* dialog) {
+            ++dialogsDescribed;
             for (const QString& line : DialogDescriber::describe(dialog))
                 Console::out(line);
         };
@@ -85,15 +116,27 @@ int BatchRun::buildAndRun(Interaction::ScriptedInteraction& script)
     code = checkRepeatedQuestion(script);
     if (code != ExitOk)
         return code;
-    if (!model)
+    if (!model) {
+        reportMissingInputs(script);
+        return ExitNoModel;
+    }
+    // A loader or dialog that warned has refused its input, even where a
+    // model was built after it (a table that failed to load leaves the
+    // dialog's defaults): the message shown is the reason.
+    if (refusedSinceLastLook(script))
         return ExitNoModel;
     if (lastClickStep < 0) {
         code = checkUnused(script);
         if (code != ExitOk)
             return code;
     }
-    if (options.describe)
+    if (options.describe) {
+        // The listing stays empty; the note says that this is all there is.
+        if (dialogsDescribed == 0)
+            Console::reason(QStringLiteral("note: \"%1\" opens no dialog or form")
+                                .arg(Input::Catalogue::labels().value(options.modelIndex)));
         return ExitOk;
+    }
     view.setPainter(model->getPainter());
 
     // A new model starts with Save All off and the current interval, as in the main window.
@@ -148,6 +191,12 @@ int BatchRun::runSteps(Interaction::ScriptedInteraction& script)
             code = checkRepeatedQuestion(script);
             break;
         }
+        // What a step warns about is what it writes, such as a picture of a
+        // series that could not be written; the run ends there.
+        if (refusedSinceLastLook(script)) {
+            code = ExitOutput;
+            break;
+        }
         if (options.statusEvery > 0 && (done + 1) % options.statusEvery == 0) {
             display.clear();
             Console::out(statusLine(model));
@@ -177,10 +226,13 @@ int BatchRun::applyActions(Interaction::ScriptedInteraction& script, int stepsDo
             Console::reason(QStringLiteral("--at %1: %2").arg(action.step).arg(error));
             return ExitUsage;
         }
-        // A pressed button may have run a dialog of its own.
+        // A pressed button may have run a dialog of its own, or refused what
+        // it was to read.
         int code = checkSettingErrors(script);
         if (code == ExitOk)
             code = checkRepeatedQuestion(script);
+        if (code == ExitOk && refusedSinceLastLook(script))
+            code = ExitNoModel;
         if (code != ExitOk)
             return code;
     }
@@ -227,6 +279,12 @@ int BatchRun::checkUnused(const Interaction::ScriptedInteraction& script) const
         return ExitUsage;
     }
     return ExitOk;
+}
+
+void BatchRun::reportMissingInputs(const Interaction::ScriptedInteraction& script) const
+{
+    for (const auto& dialog : script.unansweredOpenFiles())
+        Console::reason(QStringLiteral("no --input for the \"%1\" dialog (%2)").arg(dialog.first, dialog.second));
 }
 
 void BatchRun::dropUnusedSaveNames(Interaction::ScriptedInteraction& script)

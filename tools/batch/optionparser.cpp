@@ -69,7 +69,8 @@ QString OptionParser::usage()
         "  --example             run the entry's bundled example recipe\n"
         "  --describe            print the dialogs and forms the entry shows instead of running\n"
         "  --quiet               no progress display\n"
-        "Exit status: 0 done, 2 bad usage, 3 no model built, 4 output not written.\n");
+        "Exit status: 0 done, 2 bad usage, 3 no model built or an input refused,\n"
+        "             4 output not written.\n");
 }
 
 QString OptionParser::slug(const QString& label)

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "../Surfaces/referencematch.h"
+#include "../Surfaces/surfacebudget.h"
 #include "../columnbands.h"
+#include "../sizecheck.h"
 #include "filmcelltypecomparer.h"
 #include "simplefilmdeposition3dpainter.h"
 
@@ -29,10 +31,7 @@ SimpleFilmDeposition3D::SimpleFilmDeposition3D(int width, int height, int depth,
 {
     std::copy(initial, initial + cellCount(), cells);
     std::copy(initial, initial + cellCount(), nextCells);
-    film = Surfaces::CellSurface::open(width, height, depth, cells,
-                                       SameMaterial(FilmCell::filmReference()));
-    substrate = Surfaces::CellSurface::open(width, height, depth, cells,
-                                            SameMaterial(FilmCell::substrateReference()));
+    buildSurfaces(false);
     painter = new SimpleFilmDeposition3DPainter(this);
 }
 
@@ -108,28 +107,43 @@ const float* SimpleFilmDeposition3D::getColor(const FilmCell& cell)
 
 void SimpleFilmDeposition3D::regenerateSurfaces()
 {
-    film = Surfaces::CellSurface::closed(width, height, depth, cells,
-                                         SameMaterial(FilmCell::filmReference()),
-                                         FilmCell::outsideCell());
-    substrate = Surfaces::CellSurface::closed(width, height, depth, cells,
-                                              SameMaterial(FilmCell::substrateReference()),
-                                              FilmCell::outsideCell());
-    fresh = true;
+    fresh = buildSurfaces(true);
 }
 
 const Surfaces::CellSurface& SimpleFilmDeposition3D::filmSurface()
 {
-    return film;
+    return surfaces[0];
 }
 
 const Surfaces::CellSurface& SimpleFilmDeposition3D::substrateSurface()
 {
-    return substrate;
+    return surfaces[1];
 }
 
 bool SimpleFilmDeposition3D::surfacesFresh()
 {
     return fresh;
+}
+
+bool SimpleFilmDeposition3D::buildSurfaces(bool closed)
+{
+    // The old surfaces go first, so they never hold memory beside the new ones.
+    surfaces.clear();
+    std::vector<Surfaces::SurfaceScan> scans;
+    for (const FilmCell& reference : {FilmCell::filmReference(), FilmCell::substrateReference()})
+        scans.push_back(closed ? Surfaces::SurfaceScan::closed(width, height, depth, cells,
+                                                               SameMaterial(reference),
+                                                               FilmCell::outsideCell())
+                               : Surfaces::SurfaceScan::open(width, height, depth, cells,
+                                                             SameMaterial(reference)));
+    // Beside the surfaces, the model holds its two buffers and two bytes per
+    // voxel of neighbourhood tables.
+    const long long held = SizeCheck({width, height, depth})
+                               .perSite<FilmCell>(2)
+                               .perSite<unsigned char>(2)
+                               .bytes();
+    surfaces = Surfaces::CellSurface::build(scans, held);
+    return !Surfaces::SurfaceBudget::warnIfRefused(surfaces, held);
 }
 
 } // namespace FilmDeposition

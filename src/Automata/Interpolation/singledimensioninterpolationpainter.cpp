@@ -1,5 +1,7 @@
 #include "singledimensioninterpolationpainter.h"
 
+#include <limits>
+
 #include <qopengl.h>
 
 #include "../savedglstate.h"
@@ -66,7 +68,13 @@ int SingleDimensionInterpolationPainter::getWidth()
 
 int SingleDimensionInterpolationPainter::getHeight()
 {
-    return static_cast<int>(scale * largestValue);
+    // Values far beyond what a view shows still give a height an int holds.
+    const double height = scale * largestValue;
+    if (height >= std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    if (height > std::numeric_limits<int>::min())
+        return static_cast<int>(height);
+    return std::numeric_limits<int>::min();
 }
 
 } // namespace Interpolation

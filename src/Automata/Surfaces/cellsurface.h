@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "marchingcubes.h"
+#include "surfacescan.h"
 #include "surfacetriangle.h"
 
 namespace Automata {
@@ -14,9 +14,14 @@ namespace Surfaces {
 // type will do: the match function is the only thing that reads a cell. A
 // value: copying it copies the triangle list. The voxels are read only while
 // the surface is built.
+//
+// Every surface is counted before it is made and stays within the triangle
+// budget of SurfaceBudget: one that would not fit is refused, empty, and
+// says how many triangles it needed. The single surfaces below count against
+// the whole budget; owners that hold a volume beside them use build().
 class CellSurface {
 public:
-    static constexpr int cubeSide = 2;
+    static constexpr int cubeSide = SurfaceScan::cubeSide;
 
     // An empty surface of an empty volume.
     CellSurface() = default;
@@ -27,9 +32,7 @@ public:
     template <typename T, typename Inside>
     static CellSurface open(int width, int height, int depth, const T* cells, Inside inside)
     {
-        CellSurface surface(width, height, depth, false);
-        surface.build(cells, inside, false);
-        return surface;
+        return fromScan(SurfaceScan::open(width, height, depth, cells, inside));
     }
 
     // Closed surface: cubes start one voxel before the volume and voxels
@@ -38,9 +41,7 @@ public:
     template <typename T, typename Inside>
     static CellSurface closed(int width, int height, int depth, const T* cells, Inside inside)
     {
-        CellSurface surface(width, height, depth, true);
-        surface.build(cells, inside, false);
-        return surface;
+        return fromScan(SurfaceScan::closed(width, height, depth, cells, inside));
     }
 
     // The same, with voxels beyond the volume reading as the cell beyond.
@@ -48,10 +49,15 @@ public:
     static CellSurface closed(int width, int height, int depth, const T* cells, Inside inside,
                               const T& beyond)
     {
-        CellSurface surface(width, height, depth, true);
-        surface.build(cells, inside, static_cast<bool>(inside(beyond)));
-        return surface;
+        return fromScan(SurfaceScan::closed(width, height, depth, cells, inside, beyond));
     }
+
+    // One surface per scan, in order, for surfaces shown together: built when
+    // their triangles fit together in what the budget leaves beside
+    // heldBytes (the volume's own buffers), otherwise all refused without
+    // allocating any triangle.
+    static std::vector<CellSurface> build(const std::vector<SurfaceScan>& scans,
+                                          long long heldBytes);
 
     int getWidth() const { return width; }
     int getHeight() const { return height; }
@@ -62,6 +68,10 @@ public:
     const std::vector<SurfaceTriangle>& getTriangles() const { return triangles; }
     std::size_t triangleCount() const { return triangles.size(); }
     bool isEmpty() const { return triangles.empty(); }
+    // Refused: the triangles would not have fitted in memory, so none were made.
+    bool isRefused() const { return refused; }
+    // The triangles the surface holds or, when refused, would have held.
+    long long neededTriangles() const { return needed; }
 
 private:
     CellSurface(int width, int height, int depth, bool closed)
@@ -69,26 +79,15 @@ private:
     {
     }
 
-    template <typename T, typename Inside>
-    void build(const T* cells, Inside& inside, bool beyondIsInside)
-    {
-        if (!cells || width <= 0 || height <= 0 || depth <= 0)
-            return;
-        const int h = height;
-        const int d = depth;
-        MarchingCubes::extract(
-            width, height, depth, cubeSize, closedFlag, !beyondIsInside,
-            [cells, h, d, inside](int x, int y, int z) {
-                return !inside(cells[(static_cast<std::size_t>(x) * h + y) * d + z]);
-            },
-            triangles);
-    }
+    static CellSurface fromScan(SurfaceScan&& scan);
 
     int width = 0;
     int height = 0;
     int depth = 0;
     int cubeSize = cubeSide;
     bool closedFlag = false;
+    bool refused = false;
+    long long needed = 0;
     std::vector<SurfaceTriangle> triangles;
 };
 

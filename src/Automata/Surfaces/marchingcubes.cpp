@@ -1,5 +1,6 @@
 #include "marchingcubes.h"
 
+#include <array>
 #include <cmath>
 
 namespace Automata {
@@ -14,6 +15,38 @@ const int MarchingCubes::cornerOffset[8][3] = {
 const int MarchingCubes::edgeCorners[12][2] = {
     {0, 1}, {1, 2}, {2, 3}, {3, 0}, {4, 5}, {5, 6}, {6, 7}, {7, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7},
 };
+
+void MarchingCubes::triangulate(const Cubes& cubes, std::vector<SurfaceTriangle>& triangles)
+{
+    const unsigned char* configuration = cubes.configurations.data();
+    for (int i = 0; i < cubes.countX; ++i) {
+        const int x = cubes.first + cubes.side * i;
+        for (int j = 0; j < cubes.countY; ++j) {
+            const int y = cubes.first + cubes.side * j;
+            for (int k = 0; k < cubes.countZ; ++k) {
+                const int cubeIndex = *configuration++;
+                if (edgeTable[cubeIndex] != 0)
+                    appendCube(x, y, cubes.first + cubes.side * k, cubes.side, cubeIndex,
+                               triangles);
+            }
+        }
+    }
+}
+
+const unsigned char* MarchingCubes::triangleCounts()
+{
+    static const std::array<unsigned char, 256> counts = [] {
+        std::array<unsigned char, 256> table{};
+        for (int index = 0; index < 256; ++index) {
+            int entries = 0;
+            while (entries < 16 && triangleTable[index][entries] != -1)
+                ++entries;
+            table[index] = static_cast<unsigned char>(entries / 3);
+        }
+        return table;
+    }();
+    return counts.data();
+}
 
 void MarchingCubes::appendCube(int x, int y, int z, int side, int cubeIndex,
                                std::vector<SurfaceTriangle>& triangles)

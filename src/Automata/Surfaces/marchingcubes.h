@@ -24,31 +24,50 @@ public:
     // The two corners joined by each edge.
     static const int edgeCorners[12][2];
 
-    // Appends the triangles separating the voxels for which outsideAt(x, y, z)
-    // is false (the material) from the rest, in cube order (x outer, then y,
-    // then z) and, within a cube, in table order. outsideAt is asked only for
-    // voxels inside the volume, and once for each cube corner.
+    // The corner configuration of every cube of a volume, one byte per cube
+    // in cube order (x outer, then y, then z), and the triangles they make
+    // together: what a surface will hold, known before any of it is made.
+    struct Cubes {
+        int first = 0;
+        int side = 2;
+        int countX = 0;
+        int countY = 0;
+        int countZ = 0;
+        std::vector<unsigned char> configurations;
+        long long triangles = 0;
+    };
+
+    // Samples the cube corners of the volume: bit k of a configuration is set
+    // when corner k is outside the material, that is when outsideAt(x, y, z)
+    // holds. outsideAt is asked only for voxels inside the volume, and once
+    // for each cube corner.
     //
     // Open: cube origins 0, s, 2s ... while the far corner stays inside the
     // volume. Closed: origins from -1 while below the extent, and corners
     // beyond the volume read as beyondIsOutside, so material touching a face
     // of the volume is closed off there.
     template <typename OutsideAt>
-    static void extract(int width, int height, int depth, int side, bool closed,
-                        bool beyondIsOutside, OutsideAt outsideAt,
-                        std::vector<SurfaceTriangle>& triangles)
+    static Cubes classify(int width, int height, int depth, int side, bool closed,
+                          bool beyondIsOutside, OutsideAt outsideAt)
     {
-        const int first = closed ? -1 : 0;
-        const int cubesX = cubeCount(first, closed ? width : width - side, side);
-        const int cubesY = cubeCount(first, closed ? height : height - side, side);
-        const int cubesZ = cubeCount(first, closed ? depth : depth - side, side);
-        if (cubesX == 0 || cubesY == 0 || cubesZ == 0)
-            return;
+        Cubes cubes;
+        cubes.side = side;
+        cubes.first = closed ? -1 : 0;
+        const int first = cubes.first;
+        cubes.countX = cubeCount(first, closed ? width : width - side, side);
+        cubes.countY = cubeCount(first, closed ? height : height - side, side);
+        cubes.countZ = cubeCount(first, closed ? depth : depth - side, side);
+        if (cubes.countX == 0 || cubes.countY == 0 || cubes.countZ == 0) {
+            cubes.countX = cubes.countY = cubes.countZ = 0;
+            return cubes;
+        }
+        cubes.configurations.resize(static_cast<std::size_t>(cubes.countX) * cubes.countY
+                                    * cubes.countZ);
         // Neighbouring cubes share corners, so the corners are sampled once,
         // one x layer at a time: the layer at a cube's near x and the one at
         // its far x.
-        const int pointsY = cubesY + 1;
-        const int pointsZ = cubesZ + 1;
+        const int pointsY = cubes.countY + 1;
+        const int pointsZ = cubes.countZ + 1;
         const std::size_t layerSize = static_cast<std::size_t>(pointsY) * pointsZ;
         std::vector<unsigned char> nearLayer(layerSize);
         std::vector<unsigned char> farLayer(layerSize);
@@ -65,13 +84,15 @@ public:
                 }
             }
         };
+        const unsigned char* const triangles = triangleCounts();
+        unsigned char* configuration = cubes.configurations.data();
+        long long total = 0;
         sampleLayer(first, nearLayer);
-        for (int i = 0; i < cubesX; ++i) {
-            const int x = first + side * i;
-            sampleLayer(x + side, farLayer);
+        for (int i = 0; i < cubes.countX; ++i) {
+            sampleLayer(first + side * (i + 1), farLayer);
             const unsigned char* layers[2] = {nearLayer.data(), farLayer.data()};
-            for (int j = 0; j < cubesY; ++j) {
-                for (int k = 0; k < cubesZ; ++k) {
+            for (int j = 0; j < cubes.countY; ++j) {
+                for (int k = 0; k < cubes.countZ; ++k) {
                     int cubeIndex = 0;
                     for (int c = 0; c < 8; ++c) {
                         const int* offset = cornerOffset[c];
@@ -80,14 +101,22 @@ public:
                         if (layers[offset[0]][point])
                             cubeIndex |= 1 << c;
                     }
-                    if (edgeTable[cubeIndex] != 0)
-                        appendCube(x, first + side * j, first + side * k, side, cubeIndex,
-                                   triangles);
+                    *configuration++ = static_cast<unsigned char>(cubeIndex);
+                    total += triangles[cubeIndex];
                 }
             }
             nearLayer.swap(farLayer);
         }
+        cubes.triangles = total;
+        return cubes;
     }
+
+    // Appends the triangles of the cubes in cube order and, within a cube, in
+    // table order, each with a vertex at the midpoint of its cut edges.
+    static void triangulate(const Cubes& cubes, std::vector<SurfaceTriangle>& triangles);
+
+    // How many triangles each of the 256 configurations makes.
+    static const unsigned char* triangleCounts();
 
 private:
     // Cube origins first, first + side ... below end.
