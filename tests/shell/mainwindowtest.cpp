@@ -152,6 +152,16 @@ TEST_F(MainWindowTest, RunQueuedDuringADialogUnderTheLockNeitherBlocksNorStepsTh
         drainEvents(5);
         stepsDuringDialog = first->steps - before;
     };
+    // A load whose loader runs a dialog and then builds the model given.
+    auto loadThroughDialog = [&](Automata::Automaton* built) {
+        stepsDuringDialog = -1;
+        window.setFactory([&dialog, built](int, QWidget*) {
+            dialog();
+            return built;
+        });
+        window.load();
+        EXPECT_EQ(stepsDuringDialog, 0);
+    };
     startRun(20);
     QCoreApplication::processEvents();
     first->insideSave = dialog;
@@ -159,13 +169,7 @@ TEST_F(MainWindowTest, RunQueuedDuringADialogUnderTheLockNeitherBlocksNorStepsTh
     EXPECT_EQ(stepsDuringDialog, 0);
 
     // A cancelled load leaves the run going.
-    stepsDuringDialog = -1;
-    window.setFactory([&](int, QWidget*) -> Automata::Automaton* {
-        dialog();
-        return nullptr;
-    });
-    window.load();
-    EXPECT_EQ(stepsDuringDialog, 0);
+    loadThroughDialog(nullptr);
     drainEvents(100);
     EXPECT_EQ(first->steps, 20);
 
@@ -173,13 +177,7 @@ TEST_F(MainWindowTest, RunQueuedDuringADialogUnderTheLockNeitherBlocksNorStepsTh
     ASSERT_TRUE(processUntil([&] { return first->steps >= 22; }));
     const int aliveBefore = TestModel::alive;
     auto* second = new TestModel(4, 4);
-    stepsDuringDialog = -1;
-    window.setFactory([&](int, QWidget*) -> Automata::Automaton* {
-        dialog();
-        return second;
-    });
-    window.load();
-    EXPECT_EQ(stepsDuringDialog, 0);
+    loadThroughDialog(second);
     EXPECT_EQ(window.getAutomaton(), second);
     EXPECT_EQ(TestModel::alive, aliveBefore); // the first model is gone
     drainEvents();
