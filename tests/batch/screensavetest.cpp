@@ -12,7 +12,7 @@
 
 namespace {
 
-// A blue 20 x 10 lattice with a red 3 x 3 block that moves one cell right per step,
+// A red 3 x 3 block on a 20 x 10 lattice that moves one cell right per step,
 // saved, as the atomistic simulators are, by a screen archiver of the seam's view.
 class MovingBlock : public Automata::Automaton, public Automata::Painter {
 public:
@@ -30,25 +30,13 @@ public:
 
     void paint() override
     {
-        glBegin(GL_QUADS);
-        glColor3f(0.0f, 0.0f, 1.0f);
-        quad(0, 0, 20, 10, 0);
         glColor3f(1.0f, 0.0f, 0.0f);
-        quad(steps, 3, steps + 3, 6, 1);
-        glEnd();
+        glRecti(steps, 3, steps + 3, 6);
     }
     int getWidth() override { return 20; }
     int getHeight() override { return 10; }
 
 private:
-    static void quad(int left, int bottom, int right, int top, int z)
-    {
-        glVertex3i(left, bottom, z);
-        glVertex3i(right, bottom, z);
-        glVertex3i(right, top, z);
-        glVertex3i(left, top, z);
-    }
-
     Persistence::ScreenArchiver archiver;
     bool saveAll = false;
     int steps = 0;

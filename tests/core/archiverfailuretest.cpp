@@ -47,10 +47,9 @@ TEST(ArchiverFailures, SeriesWarnsAtItsFirstPictureThatCannotBeWritten)
             saveStep(*archiver);
         saveStep(*archiver);
         saveStep(*archiver);
-        ASSERT_EQ(script->messages().size(), 1) << screen;
-        EXPECT_EQ(script->messages()[0].icon, QMessageBox::Warning);
-        EXPECT_EQ(script->messages()[0].title, QStringLiteral("File Error"));
-        EXPECT_EQ(script->messages()[0].text, missingFolderText(folder + QStringLiteral("/run00000.png"), folder));
+        EXPECT_EQ(TestSupport::shown(script->messages()),
+                  QStringList{QStringLiteral("(warning) File Error: ")
+                              + missingFolderText(folder + QStringLiteral("/run00000.png"), folder)}) << screen;
 
         ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("later")));
         saveStep(*archiver);
@@ -66,9 +65,7 @@ TEST(ArchiverFailures, SingleSavesReportEachFailure)
 {
     QTemporaryDir dir;
     const QString blocker = dir.filePath(QStringLiteral("plain-file"));
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(TestSupport::writeFile(blocker, QByteArray()));
     const QString missing = dir.filePath(QStringLiteral("missing"));
 
     TestSupport::ScriptedScope script;
@@ -78,9 +75,8 @@ TEST(ArchiverFailures, SingleSavesReportEachFailure)
     Persistence::AutomatonArchiver archiver;
     for (int i = 0; i < 4; ++i)
         archiver.save(grey, grey, grey, 2, 2);
-    ASSERT_EQ(script->messages().size(), 2);
-    EXPECT_EQ(script->messages()[0].text, missingFolderText(missing + QStringLiteral("/a.png"), missing));
-    EXPECT_EQ(script->messages()[1].text,
-              QStringLiteral("Could not write %1/b.png: %1 is not a folder.").arg(blocker));
+    EXPECT_EQ(TestSupport::shown(script->messages()),
+              (QStringList{QStringLiteral("(warning) File Error: ") + missingFolderText(missing + QStringLiteral("/a.png"), missing),
+                           QStringLiteral("(warning) File Error: Could not write %1/b.png: %1 is not a folder.").arg(blocker)}));
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("c.png"))));
 }

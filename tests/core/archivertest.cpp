@@ -29,8 +29,7 @@ TEST(AutomatonArchiver, PictureHasLatticeRowZeroOnTopInSixteenBitColours)
     p.r[4] = p.g[4] = p.b[4] = 100;
     const QImage image = Persistence::AutomatonArchiver::buildImage(p.r.data(), p.g.data(),
                                                                     p.b.data(), 3, 2);
-    EXPECT_EQ(image.width(), 3);
-    EXPECT_EQ(image.height(), 2);
+    EXPECT_EQ(image.size(), QSize(3, 2));
     EXPECT_EQ(image.format(), QImage::Format_RGB16);
     EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(0, 1), qRgb(0, 0, 255));
@@ -42,7 +41,7 @@ TEST(AutomatonArchiver, PictureHasLatticeRowZeroOnTopInSixteenBitColours)
     EXPECT_NE(qRed(grey), 100);
 }
 
-TEST(AutomatonArchiver, SeriesNamesFollowTheChosenSuffixInLowerCaseAndCountFailedWrites)
+TEST(AutomatonArchiver, SeriesNamesFollowTheChosenSuffixInLowerCase)
 {
     TestSupport::ScriptedScope script;
     QTemporaryDir dir;
@@ -56,14 +55,6 @@ TEST(AutomatonArchiver, SeriesNamesFollowTheChosenSuffixInLowerCaseAndCountFaile
     EXPECT_EQ(script->fileDialogCaptions(), QStringList{QStringLiteral("Save File")});
     const QImage back(dir.filePath(QStringLiteral("Shot00001.png")));
     EXPECT_EQ(back.pixel(2, 1), qRgb(255, 0, 0));
-
-    // A write that fails still counts.
-    script->queueSaveFile(QStringLiteral("/nonexistent-folder/x/run.png"));
-    Persistence::AutomatonArchiver failing;
-    failing.saveStep(p.r.data(), p.g.data(), p.b.data(), 3, 2);
-    failing.saveStep(p.r.data(), p.g.data(), p.b.data(), 3, 2);
-    EXPECT_EQ(failing.getFileCounter(), 2);
-    EXPECT_EQ(failing.seriesFileName(), QStringLiteral("/nonexistent-folder/x/run00002.png"));
 }
 
 TEST(AutomatonArchiver, NameWithoutImageSuffixIsAskedAgain)

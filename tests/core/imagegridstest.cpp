@@ -8,42 +8,9 @@
 using Persistence::Grid;
 using Persistence::ImageGrids;
 
-namespace {
-
-// A 2 x 3 picture whose pixels differ in red only: red = 10 * x + y.
-QImage numberedPicture()
-{
-    QImage image(2, 3, QImage::Format_RGB32);
-    for (int x = 0; x < 2; ++x)
-        for (int y = 0; y < 3; ++y)
-            image.setPixel(x, y, qRgb(10 * x + y, 0, 0));
-    return image;
-}
-
-int redOf(QRgb pixel)
-{
-    return qRed(pixel);
-}
-
-} // namespace
-
-TEST(ImageGrids, PlainKeepsImageRowsAndFlippedStandsThePictureUpright)
-{
-    const Grid<int> plain = ImageGrids::plain<int>(numberedPicture(), redOf);
-    const Grid<int> flipped = ImageGrids::flipped<int>(numberedPicture(), redOf);
-    for (const Grid<int>* grid : {&plain, &flipped}) {
-        EXPECT_EQ(grid->width(), 2);
-        EXPECT_EQ(grid->height(), 3);
-        EXPECT_EQ(grid->depth(), 1);
-        EXPECT_EQ(grid->size(), 6u);
-    }
-    for (int x = 0; x < 2; ++x) {
-        for (int y = 0; y < 3; ++y) {
-            EXPECT_EQ(plain[static_cast<std::size_t>(x * 3 + y)], 10 * x + y) << x << "," << y;
-            EXPECT_EQ(flipped.at(x, y), 10 * x + (2 - y)) << x << "," << y;
-        }
-    }
-}
+// The plain and flipped mappings are checked through the loaders that use
+// them (every cell of the oxidation loaders' picture, the loader frame's
+// corner tests).
 
 TEST(ImageGrids, HeightMapIsTwiceAsDeepAsItsTallestColumnWithSolidBelowEachHeight)
 {

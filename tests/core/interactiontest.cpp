@@ -95,6 +95,4 @@ TEST(ScriptedInteraction, OutOfRangeAndMalformedValuesAreErrorsNotClamps)
     EXPECT_EQ(dialog.spin->value(), 3);
     EXPECT_EQ(WidgetScript::apply(&dialog, QStringLiteral("missing"), QStringLiteral("1")), WidgetScript::Result::NotFound);
     EXPECT_EQ(WidgetScript::apply(&dialog, QStringLiteral("cmbMode"), QStringLiteral("1")), WidgetScript::Result::Applied);
-    EXPECT_EQ(WidgetScript::kind(dialog.rate), QStringLiteral("double"));
-    EXPECT_EQ(WidgetScript::kind(dialog.browse), QStringLiteral("button"));
 }

@@ -37,127 +37,78 @@ public:
 
 using FlippedRecorderLoader = Input::Loader2D<int, Recorder>;
 
-// A 2 x 3 picture whose top-left pixel is the only coloured one.
+std::unique_ptr<Recorder> loadPlain()
+{
+    return std::unique_ptr<Recorder>(static_cast<Recorder*>(PlainRecorderLoader(nullptr).load()));
+}
+
+std::unique_ptr<Recorder> loadFlipped()
+{
+    return std::unique_ptr<Recorder>(static_cast<Recorder*>(FlippedRecorderLoader(nullptr, true).load()));
+}
+
+// A 2 x 3 picture whose top-left pixel is the only coloured one; alpha does
+// not take part in colour tables.
 QString writeCornerImage(const QTemporaryDir& dir)
 {
-    QImage image(2, 3, QImage::Format_ARGB32);
-    image.fill(qRgba(0, 0, 0, 255));
-    image.setPixel(0, 0, qRgba(255, 0, 0, 17)); // alpha does not take part in colour tables
-    const QString name = dir.filePath(QStringLiteral("corner.png"));
-    image.save(name);
-    return name;
+    return TestSupport::writePicture(dir, {"r.", "..", ".."}, {{'r', qRgba(255, 0, 0, 17)}, {'.', qRgb(0, 0, 0)}});
 }
 
 } // namespace
 
-TEST(Loaders, PlainLoaderKeepsImageRowsAsLatticeRows)
+TEST(Loaders, PlainLoaderKeepsImageRowsAndLoader2DStandsThePictureUpright)
 {
     TestSupport::ScriptedScope script;
     QTemporaryDir dir;
     script->queueOpenFile(writeCornerImage(dir));
-    PlainRecorderLoader loader(nullptr);
-    std::unique_ptr<Automata::Automaton> model(loader.load());
-    auto* recorder = dynamic_cast<Recorder*>(model.get());
-    ASSERT_NE(recorder, nullptr);
-    EXPECT_EQ(recorder->getWidth(), 2);
-    EXPECT_EQ(recorder->getHeight(), 3);
-    EXPECT_EQ(recorder->at(0, 0), 1);
-    EXPECT_EQ(recorder->at(0, 2), 0);
-    EXPECT_EQ(script->fileDialogCaptions(), QStringList{QStringLiteral("Open Image")});
+    script->queueOpenFile(writeCornerImage(dir));
+    const auto plain = loadPlain();
+    const auto flipped = loadFlipped();
+    ASSERT_TRUE(plain && flipped);
+    EXPECT_EQ(std::make_pair(plain->getWidth(), plain->getHeight()), std::make_pair(2, 3));
+    EXPECT_TRUE(plain->at(0, 0) == 1 && plain->at(0, 2) == 0);
+    EXPECT_TRUE(flipped->at(0, 2) == 1 && flipped->at(0, 0) == 0);
+    EXPECT_EQ(script->fileDialogCaptions(), (QStringList{QStringLiteral("Open Image"), QStringLiteral("Open Image")}));
     EXPECT_EQ(script->fileDialogFolders().first(), Persistence::ImageFiles::examplesFolder());
+    EXPECT_EQ(FlippedRecorderLoader::rememberedFolder().absolutePath(), QDir(dir.path()).absolutePath());
     EXPECT_TRUE(script->messages().isEmpty());
 }
 
-TEST(Loaders, Loader2DStandsThePictureUpright)
+// A picture too large is refused from its header alone, before decoding.
+TEST(Loaders, CancelledUnreadableAndAbsurdlyLargeImagesBuildNothingWithTheirMessages)
 {
     TestSupport::ScriptedScope script;
     QTemporaryDir dir;
-    script->queueOpenFile(writeCornerImage(dir));
-    FlippedRecorderLoader loader(nullptr, true);
-    std::unique_ptr<Automata::Automaton> model(loader.load());
-    auto* recorder = dynamic_cast<Recorder*>(model.get());
-    ASSERT_NE(recorder, nullptr);
-    EXPECT_EQ(recorder->at(0, 2), 1);
-    EXPECT_EQ(recorder->at(0, 0), 0);
-    EXPECT_EQ(FlippedRecorderLoader::rememberedFolder().absolutePath(), QDir(dir.path()).absolutePath());
-}
-
-TEST(Loaders, CancelledDialogMessages)
-{
-    TestSupport::ScriptedScope script;
     const QDir before = FlippedRecorderLoader::rememberedFolder();
-    {
-        FlippedRecorderLoader loader(nullptr, true);
-        EXPECT_EQ(loader.load(), nullptr);
-    }
+    EXPECT_EQ(loadFlipped(), nullptr);
     EXPECT_TRUE(script->messages().isEmpty()); // a cancelled Loader2D says nothing
     EXPECT_EQ(FlippedRecorderLoader::rememberedFolder(), before);
-    {
-        PlainRecorderLoader loader(nullptr);
-        EXPECT_EQ(loader.load(), nullptr);
-    }
-    ASSERT_EQ(script->messages().size(), 1);
-    EXPECT_EQ(script->messages()[0].title, QString());
-    EXPECT_EQ(script->messages()[0].text, QStringLiteral("Could not open input file!"));
-    EXPECT_EQ(script->messages()[0].icon, QMessageBox::Warning);
-}
+    EXPECT_EQ(loadPlain(), nullptr);
 
-TEST(Loaders, UnreadableImageMessages)
-{
-    TestSupport::ScriptedScope script;
-    QTemporaryDir dir;
-    const QString bogus = dir.filePath(QStringLiteral("broken.png"));
-    QFile file(bogus);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not an image");
-    file.close();
-    script->queueOpenFile(bogus);
-    script->queueOpenFile(bogus);
-    {
-        FlippedRecorderLoader loader(nullptr, true);
-        EXPECT_EQ(loader.load(), nullptr);
-    }
-    {
-        PlainRecorderLoader loader(nullptr);
-        EXPECT_EQ(loader.load(), nullptr);
-    }
-    ASSERT_EQ(script->messages().size(), 2);
-    EXPECT_EQ(script->messages()[0].title, QStringLiteral("Loader error"));
-    EXPECT_EQ(script->messages()[0].text, QStringLiteral("The image could not be opened!"));
-    EXPECT_EQ(script->messages()[1].text, QStringLiteral("Could not open input file!"));
+    const QString broken = dir.filePath(QStringLiteral("broken.png")), huge = dir.filePath(QStringLiteral("huge.ppm"));
+    ASSERT_TRUE(TestSupport::writeFile(broken, "not an image") && TestSupport::writeFile(huge, "P6\n20000 20000\n255\n"));
+    script->queueOpenFile(broken);
+    script->queueOpenFile(broken);
+    script->queueOpenFile(huge);
+    EXPECT_EQ(loadFlipped(), nullptr);
+    EXPECT_EQ(loadPlain(), nullptr);
+    EXPECT_EQ(loadPlain(), nullptr);
+    EXPECT_EQ(TestSupport::shown(script->messages()),
+              (QStringList{QStringLiteral("(warning) : Could not open input file!"),
+                           QStringLiteral("(warning) Loader error: The image could not be opened!"),
+                           QStringLiteral("(warning) : Could not open input file!"),
+                           QStringLiteral("(warning) : The image is too large: 20000 x 20000 pixels; at most "
+                                          "268435456 pixels can be loaded."),
+                           QStringLiteral("(warning) : Could not open input file!")}));
 }
 
 TEST(Catalogue, IndicesOutsideTheCatalogueBuildNothingSilently)
 {
     TestSupport::ScriptedScope script;
-    EXPECT_EQ(Input::AutomatonFactory(-1, nullptr), nullptr);
-    EXPECT_EQ(Input::AutomatonFactory(46, nullptr), nullptr);
-    EXPECT_EQ(Input::AutomatonFactory(1000, nullptr), nullptr);
-    EXPECT_TRUE(script->messages().isEmpty());
-    EXPECT_TRUE(script->dialogTitles().isEmpty());
-    EXPECT_TRUE(script->fileDialogCaptions().isEmpty());
-}
-
-TEST(Loaders, ImageOfAbsurdSizeIsRefusedBeforeDecoding)
-{
-    // The header of a 20000 x 20000 picture: only the header is ever read.
-    const QByteArray header("P6\n20000 20000\n255\n");
-    QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("huge.ppm"));
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(header);
-    file.close();
-
-    TestSupport::ScriptedScope script;
-    script->queueOpenFile(name);
-    PlainRecorderLoader loader(nullptr);
-    EXPECT_EQ(loader.load(), nullptr);
-    ASSERT_EQ(script->messages().size(), 2);
-    EXPECT_EQ(script->messages()[0].text,
-              QStringLiteral("The image is too large: 20000 x 20000 pixels; at most 268435456 "
-                             "pixels can be loaded."));
-    EXPECT_EQ(script->messages()[1].text, QStringLiteral("Could not open input file!"));
+    for (int index : {-1, 46, 1000})
+        EXPECT_EQ(Input::AutomatonFactory(index, nullptr), nullptr);
+    EXPECT_TRUE(script->messages().isEmpty() && script->dialogTitles().isEmpty()
+                && script->fileDialogCaptions().isEmpty());
 }
 
 TEST(Loaders, ModelBeyondTheMemoryBudgetIsRefusedWithTheSizeWarningAndNotBuilt)
@@ -166,29 +117,20 @@ TEST(Loaders, ModelBeyondTheMemoryBudgetIsRefusedWithTheSizeWarningAndNotBuilt)
     const QString corner = writeCornerImage(dir);
     // The loader's cells, the lattice's two buffers and three colour planes.
     const long long needed = 2 * 3 * (3 * static_cast<long long>(sizeof(int)) + 3);
-    const QString warning =
-        QStringLiteral("A model of 2 x 3 cells needs %1 bytes of memory, more than the %2 bytes "
-                       "that can be used.")
-            .arg(needed)
-            .arg(needed - 1);
     TestSupport::ScriptedScope script;
     {
         TestSupport::BudgetScope budget(needed - 1);
         script->queueOpenFile(corner);
         script->queueOpenFile(corner);
-        EXPECT_EQ(PlainRecorderLoader(nullptr).load(), nullptr);
-        EXPECT_EQ(FlippedRecorderLoader(nullptr, true).load(), nullptr);
+        EXPECT_EQ(loadPlain(), nullptr);
+        EXPECT_EQ(loadFlipped(), nullptr);
     }
-    ASSERT_EQ(script->messages().size(), 2);
-    for (const auto& message : script->messages()) {
-        EXPECT_EQ(message.icon, QMessageBox::Warning);
-        EXPECT_EQ(message.text, warning);
-    }
-
+    const QString warning = QStringLiteral("(warning) : A model of 2 x 3 cells needs %1 bytes of memory, more "
+                                           "than the %2 bytes that can be used.").arg(needed).arg(needed - 1);
+    EXPECT_EQ(TestSupport::shown(script->messages()), (QStringList{warning, warning}));
     TestSupport::BudgetScope budget(needed);
     script->queueOpenFile(corner);
-    std::unique_ptr<Automata::Automaton> model(PlainRecorderLoader(nullptr).load());
-    EXPECT_NE(model, nullptr);
+    EXPECT_NE(loadPlain(), nullptr);
     EXPECT_EQ(script->messages().size(), 2);
 }
 
@@ -208,7 +150,7 @@ TEST(ImageRequest, SeveralImagesMustEachLoadAndShareOneSize)
 
     EXPECT_TRUE(Input::ImageRequest::readSameSize({corner, other}).empty());
     EXPECT_TRUE(Input::ImageRequest::readSameSize({corner, missing}).empty());
-    ASSERT_EQ(script->messages().size(), 2);
-    EXPECT_EQ(script->messages()[0].text, QStringLiteral("Images must have the same size!"));
-    EXPECT_EQ(script->messages()[1].text, QStringLiteral("Could not open input file %1!").arg(missing));
+    EXPECT_EQ(TestSupport::shown(script->messages()),
+              (QStringList{QStringLiteral("(warning) : Images must have the same size!"),
+                           QStringLiteral("(warning) : Could not open input file %1!").arg(missing)}));
 }

@@ -18,22 +18,12 @@ QString readAll(const QString& name)
     return QString::fromUtf8(file.readAll());
 }
 
-// Restores the default locale after a test changes it.
-class LocaleScope {
-public:
-    explicit LocaleScope(const QLocale& locale) : previous(QLocale()) { QLocale::setDefault(locale); }
-    ~LocaleScope() { QLocale::setDefault(previous); }
-
-private:
-    QLocale previous;
-};
-
 } // namespace
 
 // Numbers do not follow a comma locale.
 TEST(ResultsWriter, WritesValuesEachFollowedBySeparatorInTheCLocale)
 {
-    LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+    TestSupport::LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
     TestSupport::ScriptedScope script;
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("table.txt"));
@@ -69,20 +59,15 @@ TEST(ResultsWriter, SeriesCountFromOneWithSixDigitsAfterTheNamesExtensionOrTxt)
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("base000001.dat"))), QStringLiteral("1.5;"));
     EXPECT_EQ(script->fileDialogCaptions().size(), 1);
 
-    // A name without a dot gets .txt.
-    script->queueSaveFile(dir.filePath(QStringLiteral("series")));
-    Persistence::ResultsWriter plain;
-    ASSERT_TRUE(plain.askSeriesName());
-    ASSERT_TRUE(plain.openNext());
-    EXPECT_EQ(plain.currentFileName(), dir.filePath(QStringLiteral("series000001.txt")));
-
-    // A dot in a folder name is not the file's extension.
+    // A name without a dot gets .txt, also when a folder's name has one.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("run.d")));
-    script->queueSaveFile(dir.filePath(QStringLiteral("run.d/table")));
-    Persistence::ResultsWriter other;
-    ASSERT_TRUE(other.openNext());
-    EXPECT_EQ(other.currentFileName(), dir.filePath(QStringLiteral("run.d/table000001.txt")));
-    EXPECT_TRUE(other.isOpen());
+    for (const char* name : {"series", "run.d/table"}) {
+        script->queueSaveFile(dir.filePath(QString::fromLatin1(name)));
+        Persistence::ResultsWriter plain;
+        ASSERT_TRUE(plain.askSeriesName());
+        ASSERT_TRUE(plain.openNext());
+        EXPECT_EQ(plain.currentFileName(), dir.filePath(QString::fromLatin1(name) + QStringLiteral("000001.txt")));
+    }
 }
 
 TEST(ResultsWriter, FailuresShowFileErrorAndLeaveTheWriterClosed)
@@ -95,11 +80,9 @@ TEST(ResultsWriter, FailuresShowFileErrorAndLeaveTheWriterClosed)
     EXPECT_FALSE(writer.isOpen());
     writer.write(1.0); // writing to a closed writer does nothing
     writer.endLine();
-    ASSERT_EQ(script->messages().size(), 2);
-    EXPECT_EQ(script->messages()[0].title, QStringLiteral("File Error"));
-    EXPECT_EQ(script->messages()[0].text, QStringLiteral("Unable to create/overwrite selected file!"));
-    EXPECT_EQ(script->messages()[1].title, QStringLiteral("File Error"));
-    EXPECT_EQ(script->messages()[1].text, QStringLiteral("Unable to save to selected file!"));
+    EXPECT_EQ(TestSupport::shown(script->messages()),
+              (QStringList{QStringLiteral("(warning) File Error: Unable to create/overwrite selected file!"),
+                           QStringLiteral("(warning) File Error: Unable to save to selected file!")}));
     // A cancelled series name leaves no series and no message.
     EXPECT_FALSE(writer.askSeriesName());
     EXPECT_FALSE(writer.openNext());

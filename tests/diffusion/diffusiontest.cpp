@@ -143,15 +143,12 @@ TEST(DiffusionAnalyzer, TheAverageIsTheFractionOfSamplesOccupiedSavedInGrey)
 
 TEST(DiffusionEntries, TheFirstPixelRowSeedsTheRightMovers)
 {
+    // Black at any alpha is a particle; the second row is ignored.
     QTemporaryDir folder;
-    QImage image(4, 2, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    image.setPixel(1, 0, qRgba(0, 0, 0, 0)); // black at any alpha is a particle
-    image.setPixel(3, 0, qRgb(0, 0, 1));
-    image.setPixel(2, 1, qRgb(0, 0, 0)); // below the first row: ignored
-    ASSERT_TRUE(image.save(folder.filePath(QStringLiteral("row.png"))));
+    const QString picture = TestSupport::writePicture(folder, {".p.o", "..#."},
+        {{'.', qRgb(255, 255, 255)}, {'p', qRgba(0, 0, 0, 0)}, {'o', qRgb(0, 0, 1)}, {'#', qRgb(0, 0, 0)}});
     for (int index : {2, 3}) {
-        const auto model = TestSupport::buildEntry<SimpleDiffusionAutomaton>(index, folder.filePath(QStringLiteral("row.png")));
+        const auto model = TestSupport::buildEntry<SimpleDiffusionAutomaton>(index, picture);
         ASSERT_TRUE(model);
         EXPECT_EQ(dynamic_cast<SimpleDiffusionAnalyzer*>(model.get()) != nullptr, index == 3);
         ASSERT_EQ(model->getSize(), 4u);

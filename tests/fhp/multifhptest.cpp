@@ -78,6 +78,8 @@ TEST(MultiFhpAutomaton, CornersHoldTheBlockMeanOverTheFilledRingSlots)
             std::vector<double> shown;
             means.emplace_back();
             corners(m, shown, means.back());
+            // Members started from one image part from the first step.
+            EXPECT_NE(cellsOf(*m.getMember(0)), cellsOf(*m.getMember(1)));
             const int filled = std::min(step, average);
             for (std::size_t i = 0; i < shown.size(); ++i) {
                 double mean = 0.0;
@@ -89,14 +91,6 @@ TEST(MultiFhpAutomaton, CornersHoldTheBlockMeanOverTheFilledRingSlots)
     }
 }
 
-TEST(MultiFhpAutomaton, MembersStartedFromOneImagePartFromTheFirstStep)
-{
-    const Lattice l = flowLattice(45, 30);
-    MultiFhpAutomaton m(45, 30, l.data(), 3, 7, 6, 0.5f, 3);
-    m.step();
-    EXPECT_NE(cellsOf(*m.getMember(0)), cellsOf(*m.getMember(1)));
-}
-
 TEST(MultiFhpAutomatonPainter, ArrowsPointAlongTheFlowAndSkipSolidCorners)
 {
     Lattice l(8, 8);
@@ -106,7 +100,6 @@ TEST(MultiFhpAutomatonPainter, ArrowsPointAlongTheFlowAndSkipSolidCorners)
     m.step();
     const auto arrows = painterOf(m).arrows();
     ASSERT_EQ(arrows.size(), 2u); // corners (4, 0) and (0, 4) are solid
-    EXPECT_FLOAT_EQ(painterOf(m).getArrowScale(), 2.0f);
     const auto& a = arrows[0];
     const float v = m.getVelocityX(0, 0);
     ASSERT_GT(v, 0.0f);

@@ -10,6 +10,17 @@
 
 namespace TestSupport {
 
+QString writePicture(const QTemporaryDir& folder, const QStringList& rows, const QMap<QChar, QRgb>& colours,
+                     const QString& name)
+{
+    QImage image(rows.value(0).size(), rows.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < rows.size(); ++y)
+        for (int x = 0; x < rows[y].size(); ++x)
+            image.setPixel(x, y, colours.value(rows[y][x]));
+    EXPECT_TRUE(image.save(folder.filePath(name))) << name.toStdString();
+    return folder.filePath(name);
+}
+
 bool writeFile(const QString& name, const QByteArray& bytes)
 {
     QFile file(name);
@@ -65,6 +76,15 @@ Recipe exampleRecipe(int index)
             recipe.actsOnForms = true;
     }
     return recipe;
+}
+
+QStringList shown(const QList<Interaction::ScriptedInteraction::Message>& messages)
+{
+    QStringList lines;
+    for (const auto& message : messages)
+        lines << (message.icon == QMessageBox::Warning ? QStringLiteral("(warning) ") : QString()) + message.title
+                     + QStringLiteral(": ") + message.text;
+    return lines;
 }
 
 QImage savedPicture(Automata::Automaton& model)

@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <QList>
+#include <QLocale>
+#include <QMap>
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -80,6 +82,24 @@ public:
     BudgetScope& operator=(const BudgetScope&) = delete;
 };
 
+// Writes a picture drawn as text into the folder and returns its path: one
+// string per row from the top, each character a pixel of the colour (alpha
+// included) the table gives it.
+QString writePicture(const QTemporaryDir& folder, const QStringList& rows, const QMap<QChar, QRgb>& colours,
+                     const QString& name = QStringLiteral("picture.png"));
+
+// Sets the default locale for the lifetime of the scope.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(previous); }
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+
+private:
+    QLocale previous;
+};
+
 // Writes the bytes into the named file, replacing it; false when it cannot be written.
 bool writeFile(const QString& name, const QByteArray& bytes);
 
@@ -139,6 +159,9 @@ std::unique_ptr<M> buildExample(int index)
     EXPECT_EQ(script->unusedSettings(), QStringList()) << label(index).toStdString();
     return model;
 }
+
+// The messages shown, each as "title: text", warnings marked "(warning) ".
+QStringList shown(const QList<Interaction::ScriptedInteraction::Message>& messages);
 
 // The picture the model's Save writes (through its file dialog, into a
 // scratch folder).
