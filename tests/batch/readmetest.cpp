@@ -27,11 +27,10 @@ struct Readme {
     };
     QList<Sample> blockLines;
     QStringList spans;
-    QString text;
 
     explicit Readme(const QString& relative)
     {
-        text = QString::fromUtf8(fileBytes(QStringLiteral(LITHOSCOPE_SOURCE_DIR "/") + relative));
+        const QString text = QString::fromUtf8(fileBytes(QStringLiteral(LITHOSCOPE_SOURCE_DIR "/") + relative));
         static const QRegularExpression span(QStringLiteral("`([^`]+)`"));
         QString before;
         for (const QString& line : text.split(QLatin1Char('\n'))) {
@@ -163,22 +162,4 @@ TEST_F(ReadmeTest, RecipesShownAreTheExamplesOwn)
     for (auto recipe = shown.begin(); recipe != shown.end(); ++recipe)
         EXPECT_EQ(QString::fromUtf8(fileBytes(TestSupport::examplePath(recipe.key()))),
                   recipe.value().join(QLatin1Char('\n')) + QLatin1Char('\n'));
-}
-
-// The entries said to save no picture are exactly those whose Save writes none.
-TEST_F(ReadmeTest, PicturesSectionNamesTheModelsWhoseSaveWritesNone)
-{
-    const QString text = Readme(QStringLiteral("examples/README.md")).text;
-    const int start = text.indexOf(QStringLiteral("Save writes no picture for"));
-    ASSERT_GE(start, 0);
-    const QString paragraph = text.mid(start, text.indexOf(QStringLiteral("\n\n"), start) - start);
-    for (int index = 0; index < Input::Catalogue::size(); ++index) {
-        if (!TestSupport::isBuilt(index))
-            continue;
-        const QString label = TestSupport::label(index);
-        const QString out = path(QStringLiteral("save-%1.png").arg(index));
-        EXPECT_EQ(run({label, "--example", "--save", out, "--quiet"}).exitCode, 0) << label.toStdString();
-        const bool listed = paragraph.contains(QLatin1Char('`') + Batch::OptionParser::slug(label) + QLatin1Char('`'));
-        EXPECT_NE(QFile::exists(out), listed) << label.toStdString();
-    }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "Automata/Interpolation/singledimensionlinearinterpolation.h"
 #include "Automata/Interpolation/singledimensionnonlinearinterpolation.h"
 #include "Automata/painter.h"
+#include "Persistence/interpolationcsv.h"
 #include "Ui/doubledelegate.h"
 #include "Ui/singledimensioninterpolationinputdialog.h"
 #include "testsupport.h"
@@ -187,6 +189,10 @@ TEST(InterpolationPainter, FiveUnitsPerSiteAndPerValueUpToTheLargestValueDrawn)
     if (ViewRenderer::renderOffscreen(model.getPainter(), ViewCamera(), 40, 80, &error).isNull())
         GTEST_SKIP() << error.toStdString();
     EXPECT_EQ(model.getPainter()->getHeight(), 62);
+    // The largest values a table may hold still give a height the view can centre.
+    SingleDimensionLinearInterpolation largest({0.0, 1e100, 0.0}, {false, true, false});
+    ASSERT_FALSE(ViewRenderer::renderOffscreen(largest.getPainter(), ViewCamera(), 40, 80, &error).isNull());
+    EXPECT_EQ(largest.getPainter()->getHeight(), std::numeric_limits<int>::max());
 }
 
 TEST(InterpolationDialog, OneFreeZeroRowAtFirstAndTheTableFollowsTheCount)
@@ -209,10 +215,11 @@ TEST(InterpolationDialog, OneFreeZeroRowAtFirstAndTheTableFollowsTheCount)
     EXPECT_EQ(d.dialog.getFixed(), (Flags{false, false, true, false}));
 }
 
+// Any run of white space and other characters separates numbers.
 TEST(InterpolationCsv, ReadsSizeAndFixedValuesAndKeepsRowsTheFileDoesNotList)
 {
     Dialog d;
-    EXPECT_TRUE(d.open(d.write(QStringLiteral("5,2\n0,1.5\n 4 , -2e1\n"))).isEmpty());
+    EXPECT_TRUE(d.open(d.write(QStringLiteral("  5 ; 2\r\n0,1.5\n\n 4 x -2e1"))).isEmpty());
     EXPECT_EQ(d.asked, (QStringList{QStringLiteral("Choose File"), QDir::homePath()}));
     EXPECT_EQ(d.dialog.getValues(), (Values{1.5, 0.0, 0.0, 0.0, -20.0}));
     EXPECT_EQ(d.dialog.getFixed(), (Flags{true, false, false, false, true}));
@@ -223,31 +230,61 @@ TEST(InterpolationCsv, ReadsSizeAndFixedValuesAndKeepsRowsTheFileDoesNotList)
     EXPECT_EQ(d.dialog.getFixed(), (Flags{true, false, true, false, true}));
 }
 
-TEST(InterpolationCsv, ErrorsStopReadingWithTheirTexts)
+// Values the model cannot use are refused like the malformed ones, each with
+// its text and the line of the text it stands on, and nothing of the table.
+TEST(InterpolationCsv, ErrorsNameTheirLine)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"x,1\n", "Error reading vector size."},
-        {"3", "Error reading vector size."},
-        {"3,\n", "Error reading number of fixed values."},
-        {"3,5\n0,1\n", "Too many fixed values."},
-        {"3,5", "Too many fixed values."},
-        {"3,2\n0,1\n", "Error reading fixed value 1."},
-        {"3,2\n0,1\n1,abc\n", "Error reading fixed value 1."},
-        {"3,1\n3,1\n", "Invalid index in line 1."},
-        {"3,2\n0,1\n-1,1\n", "Invalid index in line 2."},
+    const struct {
+        const char* text;
+        const char* error;
+        int line;
+    } cases[] = {
+        {"\n\nx,1\n", "Error reading vector size.", 3},
+        {"3", "Error reading vector size.", 1},
+        {"3,\n", "Error reading number of fixed values.", 1},
+        {"0,0\n", "Invalid vector size 0: the lattice holds 1 to 9999 points.", 1},
+        {"2147483647,1\n0,1\n", "Invalid vector size 2147483647: the lattice holds 1 to 9999 points.", 1},
+        {"10,-3\n", "Invalid number of fixed values -3.", 1},
+        {"3,5\n0,1\n", "Too many fixed values.", 1},
+        {"3,5", "Too many fixed values.", 1},
+        {"3,2\n0,1\n\n2,\n", "Error reading fixed value 1.", 4},
+        {"3,2\n0,1\n1,abc\n", "Error reading fixed value 1.", 3},
+        {"3,1\n0,1e999\n", "Error reading fixed value 0.", 2},
+        {"3,1\n3,1\n", "Invalid index in line 1.", 2},
+        {"3,2\n0,1\n-1,1\n", "Invalid index in line 2.", 3},
+        {"3,2\n0,1\n1,-2e100\n", "Invalid value in line 2: values lie between -1e+100 and 1e+100.", 3},
     };
     for (const auto& c : cases) {
-        Dialog d;
-        EXPECT_EQ(d.open(d.write(QString::fromLatin1(c.first))),
-                  QStringList{QStringLiteral("(warning) Parse Error: ") + c.second}) << c.first;
+        const Persistence::InterpolationCsv::Result result = Persistence::InterpolationCsv::read(QByteArray(c.text));
+        EXPECT_EQ(result.error, QString::fromLatin1(c.error)) << c.text;
+        EXPECT_EQ(result.line, c.line) << c.text;
+        EXPECT_TRUE(result.table.fixedValues.empty()) << c.text;
     }
-    // An unreadable file, and a cancelled file dialog which changes nothing.
+    // The limits themselves are accepted.
+    EXPECT_TRUE(Persistence::InterpolationCsv::read("9999,1\n9998,-1e100\n").ok());
+}
+
+// A refused file leaves the dialog's table as it was, also where records
+// before the error were good; an unreadable file or a cancelled file dialog
+// changes nothing either.
+TEST(InterpolationCsv, RefusedFilesLeaveTheTableAsItWas)
+{
     Dialog d;
-    EXPECT_EQ(d.open(QStringLiteral("/nonexistent/values.csv")),
-              QStringList{QStringLiteral("(warning) File Error: Unable to open selected file!")});
-    Dialog fresh;
-    EXPECT_TRUE(fresh.open(QString()).isEmpty());
-    EXPECT_EQ(fresh.dialog.getValues(), Values{0.0});
+    ASSERT_TRUE(d.open(d.write(QStringLiteral("4,2\n1,2.5\n3,-1\n"))).isEmpty());
+    const Values values = d.dialog.getValues();
+    const Flags fixed = d.dialog.getFixed();
+    const std::pair<QString, QString> cases[] = {
+        {d.write(QStringLiteral("6,2\n0,7\n1,1e308\n")),
+         QStringLiteral("(warning) Parse Error: Invalid value in line 2: values lie between -1e+100 and 1e+100.")},
+        {QStringLiteral("/nonexistent/values.csv"), QStringLiteral("(warning) File Error: Unable to open selected file!")},
+        {QString(), QString()},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(d.open(c.first).join(QString()), c.second);
+        EXPECT_EQ(d.dialog.getValues(), values) << c.second.toStdString();
+        EXPECT_EQ(d.dialog.getFixed(), fixed) << c.second.toStdString();
+        EXPECT_EQ(d.table->rowCount(), 4);
+    }
 }
 
 TEST(InterpolationEntries, BothBuildFromTheExampleCsvOrNothingOnCancel)

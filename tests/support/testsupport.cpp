@@ -5,8 +5,9 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTextStream>
+
+#include "batch/optionparser.h"
 
 namespace TestSupport {
 
@@ -43,22 +44,10 @@ QString label(int index)
     return Input::Catalogue::labels().value(index);
 }
 
-namespace {
-
-// The examples/ folder name of a label.
-QString slug(const QString& label)
-{
-    QString name = label.toLower();
-    name.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
-    return name.remove(QRegularExpression(QStringLiteral("^-+|-+$")));
-}
-
-} // namespace
-
 Recipe exampleRecipe(int index)
 {
     Recipe recipe;
-    const QDir folder(examplePath(slug(label(index))));
+    const QDir folder(examplePath(Batch::OptionParser::slug(label(index))));
     QFile file(folder.filePath(QStringLiteral("recipe")));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << label(index).toStdString();
     QTextStream in(&file);

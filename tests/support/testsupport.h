@@ -41,7 +41,6 @@ public:
     ScriptedScope& operator=(const ScriptedScope&) = delete;
 
     Interaction::ScriptedInteraction* operator->() { return &script; }
-    Interaction::ScriptedInteraction& get() { return script; }
 
 private:
     Interaction::Interaction* previous;
