@@ -1,5 +1,7 @@
 #include "resultswriter.h"
 
+#include <cmath>
+
 #include <QFileInfo>
 #include <QLocale>
 
@@ -112,10 +114,21 @@ void ResultsWriter::write(quint32 value)
         stream << value << separator;
 }
 
+QString ResultsWriter::number(double value)
+{
+    // Six digits as before wherever they suffice (2000 stays "2000", not "2e+03");
+    // more only where six would change the value.
+    int digits = 6;
+    while (digits < 17 && std::isfinite(value)
+           && QString::number(value, 'g', digits).toDouble() != value)
+        ++digits;
+    return QString::number(value, 'g', digits);
+}
+
 void ResultsWriter::write(double value)
 {
     if (open)
-        stream << value << separator;
+        stream << number(value) << separator;
 }
 
 void ResultsWriter::endLine()

@@ -27,6 +27,7 @@ public:
     void write(const QString& text);
     void write(qint32 value);
     void write(quint32 value);
+    // Writes number(value): the shortest text that reads back as exactly value.
     void write(double value);
     void endLine();
     void close();
@@ -34,6 +35,10 @@ public:
     bool isOpen() const { return open; }
     QString currentFileName() const { return fileName; }
     bool hasSeriesName() const { return !baseName.isEmpty(); }
+
+    // C-locale text that reads back as exactly this double: six significant digits
+    // where they suffice (0.9, 2000, 1e-07), up to 17 where not (4123456.5).
+    static QString number(double value);
 
     // The folder the results dialogs open in, shared by every writer.
     static QDir& resultsFolder();

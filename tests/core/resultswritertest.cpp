@@ -20,7 +20,7 @@ QString readAll(const QString& name)
 
 } // namespace
 
-// Numbers do not follow a comma locale.
+// Numbers do not follow a comma locale, and read back exactly.
 TEST(ResultsWriter, WritesValuesEachFollowedBySeparatorInTheCLocale)
 {
     TestSupport::LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
@@ -38,9 +38,11 @@ TEST(ResultsWriter, WritesValuesEachFollowedBySeparatorInTheCLocale)
     writer.write(2000.0);
     writer.write(1e-7);
     writer.write(1234.5);
+    writer.write(4123456.5);
+    writer.write(0.1 + 0.2);
     writer.endLine();
     writer.close();
-    EXPECT_EQ(readAll(name), QStringLiteral("Size;-7;4000000000;\n0.9;2000;1e-07;1234.5;\n"));
+    EXPECT_EQ(readAll(name), QStringLiteral("Size;-7;4000000000;\n0.9;2000;1e-07;1234.5;4123456.5;0.30000000000000004;\n"));
     EXPECT_EQ(script->fileDialogCaptions(), QStringList{QStringLiteral("Save results")});
 }
 
