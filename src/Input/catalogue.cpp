@@ -16,6 +16,10 @@
 #include "oxidation2dloader.h"
 #include "probabilisticsandautomatonloader.h"
 #include "sandautomatonloader.h"
+#include "tietchingandoxidationloader.h"
+#include "tntanodizationloader2d.h"
+#include "tntdiffusionloader2d.h"
+#include "tntexperimentalloader.h"
 #include "simplediffusionanalyzerloader.h"
 #include "simplediffusionloader.h"
 #include "vtsoxidationloader.h"
@@ -72,10 +76,10 @@ const CatalogueEntry entries[] = {
     {"Anisotropic Huygens Deposition 3D", nullptr},
     {"Al Etching", nullptr},
     {"Ti Nanotubes", nullptr},
-    {"Diffusion", nullptr},
-    {"Ti Oxidation", nullptr},
-    {"Ti Anodization", nullptr},
-    {"Ti Oxidation and Etching", nullptr},
+    {"Diffusion", buildWith<TNTExperimentalLoader>},
+    {"Ti Oxidation", buildWith<TNTDiffusionLoader2D>},
+    {"Ti Anodization", buildWith<TNTAnodizationLoader2D>},
+    {"Ti Oxidation and Etching", buildWith<TiEtchingAndOxidationLoader>},
 };
 
 } // namespace

@@ -79,13 +79,7 @@ protected:
 
     // Runs the model's option dialog. A cancelled dialog releases the cells,
     // so load() builds nothing.
-    bool runOptionDialog(QDialog& dialog)
-    {
-        if (Interaction::interaction().exec(&dialog) == QDialog::Accepted)
-            return true;
-        cells = Persistence::Grid<T>();
-        return false;
-    }
+    bool runOptionDialog(QDialog& dialog) { return Loader<T>::runOptionDialog(dialog, cells); }
 
     // The cells converted from the image; empty when there are none.
     Persistence::Grid<T> cells;

@@ -64,7 +64,12 @@ QImage ImageRequest::readPlain(const QString& name, const ImageFiles::SizeFilter
 
 QImage ImageRequest::askRemembering(QWidget* parent, QDir& folder, const ImageFiles::SizeFilter& accept)
 {
-    const QString name = askName(parent, folder.absolutePath());
+    return readRemembering(parent, askName(parent, folder.absolutePath()), folder, accept);
+}
+
+QImage ImageRequest::readRemembering(QWidget* parent, const QString& name, QDir& folder,
+                                     const ImageFiles::SizeFilter& accept)
+{
     if (name.isEmpty())
         return QImage();
     QString failure;

@@ -33,6 +33,10 @@ public:
     // dialog says nothing. The result is null on either.
     static QImage askRemembering(QWidget* parent, QDir& folder,
                                  const Persistence::ImageFiles::SizeFilter& accept = {});
+    // The same for a name the loader asked for itself; an empty name is a
+    // cancelled dialog.
+    static QImage readRemembering(QWidget* parent, const QString& name, QDir& folder,
+                                  const Persistence::ImageFiles::SizeFilter& accept = {});
 
     // Reads several named pictures that must share one size, such as the top
     // and bottom masks of one substrate. A name that does not load gives

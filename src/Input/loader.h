@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QDialog>
 #include <QSize>
 #include <QString>
 
 #include "Automata/sizecheck.h"
 #include "Interaction/interaction.h"
+#include "Persistence/grid.h"
 #include "Persistence/imagefiles.h"
 
 namespace Automata {
@@ -49,6 +51,17 @@ public:
     static Persistence::ImageFiles::SizeFilter sizeFilter(Check check)
     {
         return [check](const QSize& size) { return fits(check(size.width(), size.height())); };
+    }
+
+protected:
+    // Runs the model's option dialog. A cancelled dialog releases the cells,
+    // so load() builds nothing.
+    static bool runOptionDialog(QDialog& dialog, Persistence::Grid<T>& cells)
+    {
+        if (Interaction::interaction().exec(&dialog) == QDialog::Accepted)
+            return true;
+        cells = Persistence::Grid<T>();
+        return false;
     }
 };
 

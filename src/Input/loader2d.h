@@ -65,6 +65,10 @@ protected:
         return !cells.isEmpty();
     }
 
+    // Runs the model's option dialog. A cancelled dialog releases the cells,
+    // so load() builds nothing.
+    bool runOptionDialog(QDialog& dialog) { return Loader<T>::runOptionDialog(dialog, cells); }
+
     // The cells converted from the image; empty when there are none.
     Persistence::Grid<T> cells;
     QWidget* parent;

@@ -1,0 +1,113 @@
+#include "nanotubeanodization.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "particlefiles.h"
+
+namespace Automata::NanoTubes {
+
+namespace {
+
+const char* const source = "Automata/NanoTubes/nanotubeanodization";
+
+int restoredRecord(const ParticleResults::Data& data)
+{
+    if (data.thicknesses.empty())
+        return -1;
+    const double a = ParticleFiles::parametersOf(data, NanotubeAnodization::fileLayout()).cellSize;
+    return static_cast<int>(std::floor(data.thicknesses.back() / a + 1e-9));
+}
+
+} // namespace
+
+NanotubeAnodization::NanotubeAnodization(int width, int height, const int* codes, const Parameters& parameters)
+    : ParticleLattice<TiAnodizationCell>(width, height, codes, parameters)
+{
+    for (std::uint32_t phase = 0; phase < 4; ++phase)
+        shares[phase] = sharesOf(params, phase);
+    giveAtoms();
+    refreshFields();
+}
+
+NanotubeAnodization::NanotubeAnodization(const ParticleResults::Data& data)
+    : ParticleLattice<TiAnodizationCell>(data, ParticleFiles::parametersOf(data, fileLayout()), restoredRecord(data))
+{
+    for (std::uint32_t phase = 0; phase < 4; ++phase)
+        shares[phase] = sharesOf(params, phase);
+    const ParticleRules::Shares* byPhase = shares;
+    restoreCells(data, [byPhase](std::uint32_t phase) { return byPhase[phase < 4 ? phase : 0]; }, source);
+    refreshFields();
+}
+
+ParticleRules::Shares NanotubeAnodization::sharesOf(const Parameters& parameters, std::uint32_t phase)
+{
+    const double p = parameters.stayOf(phase);
+    if (phase != TiOxide)
+        return ParticleRules::Shares::even(p);
+    const double m = 1.0 - p;
+    const double d = std::clamp(m * parameters.cellSize * 7.98109 * parameters.electricField, 0.0, m / 2.0);
+    return {p, m / 4.0 - d / 2.0, m / 4.0 + d / 2.0, m / 4.0, m / 4.0};
+}
+
+const float* NanotubeAnodization::getColor(const TiAnodizationCell& cell)
+{
+    return phaseColorOf(cell.phase);
+}
+
+const ParticleResults::Layout& NanotubeAnodization::fileLayout()
+{
+    static const ParticleResults::Layout layout =
+        ParticleFiles::layoutWith({{"Boundary concentration", 1, ParticleResults::Kind::Real}}, true, {1, 1, 1});
+    return layout;
+}
+
+ParticleResults::Data NanotubeAnodization::readResults(const QByteArray& bytes)
+{
+    return ParticleFiles::read(bytes, fileLayout(), 1);
+}
+
+void NanotubeAnodization::gatherRange(std::size_t begin, std::size_t end, int k)
+{
+    const ParticleRules::Shares* byPhase = shares;
+    oxidise(begin, end, k, [byPhase](std::uint32_t phase) { return byPhase[phase < 4 ? phase : 0]; }, source);
+}
+
+void NanotubeAnodization::measure()
+{
+    const double mean = refreshFields();
+    if (mean > record)
+        recordThickness(mean * params.cellSize, static_cast<int>(std::floor(mean)));
+}
+
+double NanotubeAnodization::refreshFields()
+{
+    // The oxide cells carry the field; the run of oxide from the top row
+    // down is counted in every column.
+    long long oxide = 0;
+    for (int x = 0; x < width; ++x) {
+        bool fromTop = true;
+        for (int y = height - 1; y >= 0; --y) {
+            TiAnodizationCell& cell = cells[index(x, y)];
+            const bool isOxide = cell.phase == TiOxide;
+            cell.field[0] = 0.0;
+            cell.field[1] = isOxide ? params.electricField : 0.0;
+            fromTop = fromTop && isOxide;
+            oxide += fromTop ? 1 : 0;
+        }
+    }
+    return static_cast<double>(oxide) / width;
+}
+
+std::vector<std::vector<double>> NanotubeAnodization::parameterLines() const
+{
+    return ParticleFiles::linesOf(params, currentStep, fileLayout());
+}
+
+std::uint32_t NanotubeAnodization::gridValue(int g, std::size_t i, int) const
+{
+    const TiAnodizationCell& cell = cells[i];
+    return g == 0 ? cell.phase : g == 1 ? cell.total() : cell.atoms;
+}
+
+} // namespace Automata::NanoTubes

@@ -1,0 +1,3 @@
+#include "nanotubelog.h"
+
+Q_LOGGING_CATEGORY(lcNanotubes, "lithoscope.nanotubes", QtWarningMsg)
