@@ -3,7 +3,7 @@
 model: a result file as the oxidation models save it, which the loader
 continues.
 
-A 64 x 48 lattice: titanium (phase 1, 160 atoms a cell) under four rows of
+A 32 x 24 lattice: titanium (phase 1, 160 atoms a cell) under three rows of
 oxide (phase 2) that reach the top side, a constant reservoir at the top,
 reflective bottom, periodic left and right, and an electric field of 5e6 V/m
 that drives the oxygen through the oxide towards the metal. No particles
@@ -11,8 +11,8 @@ yet and no history. Standard library only.
 """
 import os
 
-WIDTH, HEIGHT = 64, 48
-OXIDE_ROWS = 4
+WIDTH, HEIGHT = 32, 24
+OXIDE_ROWS = 3
 ATOMS = 160
 
 PARAMETERS = [

@@ -132,4 +132,9 @@ Corpus Seeds::tables()
     return Corpus{exampleFiles(QStringLiteral("*.csv")), {}};
 }
 
+Corpus Seeds::resultTables()
+{
+    return Corpus{exampleFiles(QStringLiteral("*.txt")), {}};
+}
+
 } // namespace Fuzz
