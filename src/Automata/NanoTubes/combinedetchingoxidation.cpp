@@ -13,14 +13,6 @@ const char* const source = "Automata/NanoTubes/combinedetchingoxidation Combined
 // Particles per reaction of each species.
 constexpr std::uint32_t consumed[2] = {2, 6};
 
-int restoredRecord(const ParticleResults::Data& data)
-{
-    if (data.thicknesses.empty())
-        return -1;
-    const double a = ParticleFiles::parametersOf(data, CombinedEtchingOxidation::fileLayout()).cellSize;
-    return static_cast<int>(std::floor(data.thicknesses.back() / a + 1e-9));
-}
-
 } // namespace
 
 CombinedEtchingOxidation::Parameters CombinedEtchingOxidation::defaults()
@@ -44,7 +36,7 @@ CombinedEtchingOxidation::CombinedEtchingOxidation(int width, int height, const 
 }
 
 CombinedEtchingOxidation::CombinedEtchingOxidation(const ParticleResults::Data& data)
-    : ParticleLattice<CombinedCell>(data, ParticleFiles::parametersOf(data, fileLayout()), restoredRecord(data))
+    : ParticleLattice<CombinedCell>(data, fileLayout(), false)
 {
     ParticleRules::EngineDraws draws(engine(0));
     for (std::size_t i = 0; i < cellCount(); ++i) {
@@ -151,11 +143,6 @@ void CombinedEtchingOxidation::measure()
     const float mean = static_cast<float>(static_cast<double>(sum) / width);
     if (mean > record)
         recordThickness(mean * params.cellSize, static_cast<int>(std::floor(mean)));
-}
-
-std::vector<std::vector<double>> CombinedEtchingOxidation::parameterLines() const
-{
-    return ParticleFiles::linesOf(params, currentStep, fileLayout());
 }
 
 std::uint32_t CombinedEtchingOxidation::gridValue(int g, std::size_t i, int j) const

@@ -30,7 +30,6 @@ public:
 protected:
     void gatherRange(std::size_t begin, std::size_t end, int k) override;
     void measure() override;
-    std::vector<std::vector<double>> parameterLines() const override;
     const ParticleResults::Layout& layout() const override { return fileLayout(); }
     std::uint32_t gridValue(int g, std::size_t i, int j) const override;
 };

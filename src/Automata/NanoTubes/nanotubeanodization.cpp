@@ -11,14 +11,6 @@ namespace {
 
 const char* const source = "Automata/NanoTubes/nanotubeanodization";
 
-int restoredRecord(const ParticleResults::Data& data)
-{
-    if (data.thicknesses.empty())
-        return -1;
-    const double a = ParticleFiles::parametersOf(data, NanotubeAnodization::fileLayout()).cellSize;
-    return static_cast<int>(std::floor(data.thicknesses.back() / a + 1e-9));
-}
-
 } // namespace
 
 NanotubeAnodization::NanotubeAnodization(int width, int height, const int* codes, const Parameters& parameters)
@@ -31,7 +23,7 @@ NanotubeAnodization::NanotubeAnodization(int width, int height, const int* codes
 }
 
 NanotubeAnodization::NanotubeAnodization(const ParticleResults::Data& data)
-    : ParticleLattice<TiAnodizationCell>(data, ParticleFiles::parametersOf(data, fileLayout()), restoredRecord(data))
+    : ParticleLattice<TiAnodizationCell>(data, fileLayout(), false)
 {
     for (std::uint32_t phase = 0; phase < 4; ++phase)
         shares[phase] = sharesOf(params, phase);
@@ -97,11 +89,6 @@ double NanotubeAnodization::refreshFields()
         }
     }
     return static_cast<double>(oxide) / width;
-}
-
-std::vector<std::vector<double>> NanotubeAnodization::parameterLines() const
-{
-    return ParticleFiles::linesOf(params, currentStep, fileLayout());
 }
 
 std::uint32_t NanotubeAnodization::gridValue(int g, std::size_t i, int) const

@@ -10,13 +10,6 @@ namespace {
 
 const char* const source = "Automata/NanoTubes/nanotubeoxidationautomaton";
 
-int restoredRecord(const ParticleResults::Data& data, double cellSize)
-{
-    if (data.thicknesses.empty())
-        return -1;
-    return static_cast<int>(std::lround(data.thicknesses.back() / cellSize));
-}
-
 } // namespace
 
 NanotubeOxidationAutomaton::NanotubeOxidationAutomaton(int width, int height, const int* codes,
@@ -27,8 +20,7 @@ NanotubeOxidationAutomaton::NanotubeOxidationAutomaton(int width, int height, co
 }
 
 NanotubeOxidationAutomaton::NanotubeOxidationAutomaton(const ParticleResults::Data& data)
-    : ParticleLattice<ExpTiCell>(data, ParticleFiles::parametersOf(data, fileLayout()),
-                                 restoredRecord(data, ParticleFiles::parametersOf(data, fileLayout()).cellSize))
+    : ParticleLattice<ExpTiCell>(data, fileLayout(), true)
 {
     const Parameters& p = params;
     restoreCells(data, [&p](std::uint32_t phase) { return ParticleRules::Shares::even(p.stayOf(phase)); }, source);
@@ -70,11 +62,6 @@ void NanotubeOxidationAutomaton::measure()
     }
     if (count > record)
         recordThickness(count * params.cellSize, count);
-}
-
-std::vector<std::vector<double>> NanotubeOxidationAutomaton::parameterLines() const
-{
-    return ParticleFiles::linesOf(params, currentStep, fileLayout());
 }
 
 std::uint32_t NanotubeOxidationAutomaton::gridValue(int g, std::size_t i, int) const

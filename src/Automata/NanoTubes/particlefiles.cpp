@@ -1,5 +1,6 @@
 #include "particlefiles.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace Automata::NanoTubes::ParticleFiles {
@@ -36,6 +37,14 @@ ParticleResults::Layout layoutWith(std::vector<ParticleResults::Line> densities,
     layout.lines.push_back({"Steps simulated", 1, Kind::Steps});
     layout.grids = std::move(grids);
     return layout;
+}
+
+int restoredRecord(const ParticleResults::Data& data, const ParticleResults::Layout& layout, bool wholeCounts)
+{
+    if (data.thicknesses.empty())
+        return -1;
+    const double cells = data.thicknesses.back() / parametersOf(data, layout).cellSize;
+    return static_cast<int>(wholeCounts ? std::lround(cells) : std::floor(cells + 1e-9));
 }
 
 ParticleParameters parametersOf(const ParticleResults::Data& data, const ParticleResults::Layout& layout)

@@ -25,6 +25,11 @@ std::vector<std::vector<double>> linesOf(const ParticleParameters& parameters, i
 // parameters the models cannot run with.
 ParticleResults::Data read(const QByteArray& bytes, const ParticleResults::Layout& layout, int species);
 
+// The thickness record a run restored from the data goes on from: -1
+// without history; else the last thickness in cells, rounded where the
+// model records whole counts, rounded down where it records mean runs.
+int restoredRecord(const ParticleResults::Data& data, const ParticleResults::Layout& layout, bool wholeCounts);
+
 // The common layout lines with the model's extra lines inserted: the
 // density lines after "Boundary p", the field line (if any) after "Reaction p".
 ParticleResults::Layout layoutWith(std::vector<ParticleResults::Line> densities, bool field,

@@ -14,6 +14,7 @@
 #include "Automata/random.h"
 #include "Automata/workers.h"
 #include "Persistence/resultswriter.h"
+#include "particlefiles.h"
 #include "particleparameters.h"
 #include "particleresults.h"
 #include "particlerules.h"
@@ -114,16 +115,17 @@ public:
     int workers() const { return static_cast<int>(engines.size()); }
 
 protected:
-    // Restores parameters, step, histories and record of a result file; the
-    // model then sets its cells from the grids.
-    ParticleLattice(const ParticleResults::Data& data, const Parameters& parameters, int restoredRecord)
-        : Automaton2D<Cell>(data.width, data.height), params(parameters)
+    // Restores parameters, step, histories and record of a result file of
+    // the layout (the record in whole cells or as a mean run); the model then
+    // sets its cells from the grids.
+    ParticleLattice(const ParticleResults::Data& data, const ParticleResults::Layout& layout, bool wholeCounts)
+        : Automaton2D<Cell>(data.width, data.height), params(ParticleFiles::parametersOf(data, layout))
     {
         initial.assign(data.grids[0].begin(), data.grids[0].end());
         this->currentStep = static_cast<int>(data.parameters.back()[0]);
         times = data.times;
         thicknesses = data.thicknesses;
-        record = restoredRecord;
+        record = ParticleFiles::restoredRecord(data, layout, wholeCounts);
         start();
     }
 
@@ -132,7 +134,10 @@ protected:
     // The thickness measure after a step.
     virtual void measure() = 0;
     // The values of the layout's parameter lines.
-    virtual std::vector<std::vector<double>> parameterLines() const = 0;
+    virtual std::vector<std::vector<double>> parameterLines() const
+    {
+        return ParticleFiles::linesOf(params, this->currentStep, layout());
+    }
     virtual const ParticleResults::Layout& layout() const = 0;
     // Value j of grid g at cell i, grid 0 being the phases.
     virtual std::uint32_t gridValue(int g, std::size_t i, int j) const = 0;
