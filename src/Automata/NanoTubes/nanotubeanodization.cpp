@@ -62,33 +62,36 @@ ParticleResults::Data NanotubeAnodization::readResults(const QByteArray& bytes)
 void NanotubeAnodization::gatherRange(std::size_t begin, std::size_t end, int k)
 {
     const ParticleRules::Shares* byPhase = shares;
-    oxidise(begin, end, k, [byPhase](std::uint32_t phase) { return byPhase[phase < 4 ? phase : 0]; }, source);
+    const double field = params.electricField;
+    oxidise(
+        begin, end, k, [byPhase](std::uint32_t phase) { return byPhase[phase < 4 ? phase : 0]; },
+        [field](TiAnodizationCell& cell) {
+            cell.field[0] = 0.0;
+            cell.field[1] = cell.phase == TiOxide ? field : 0.0;
+        },
+        source);
 }
 
 void NanotubeAnodization::measure()
 {
-    const double mean = refreshFields();
+    // The mean run of oxide from the top row down, over the columns.
+    long long oxide = 0;
+    for (int x = 0; x < width; ++x) {
+        const TiAnodizationCell* column = cells + static_cast<std::size_t>(x) * height;
+        for (int y = height - 1; y >= 0 && column[y].phase == TiOxide; --y)
+            ++oxide;
+    }
+    const double mean = static_cast<double>(oxide) / width;
     if (mean > record)
         recordThickness(mean * params.cellSize, static_cast<int>(std::floor(mean)));
 }
 
-double NanotubeAnodization::refreshFields()
+void NanotubeAnodization::refreshFields()
 {
-    // The oxide cells carry the field; the run of oxide from the top row
-    // down is counted in every column.
-    long long oxide = 0;
-    for (int x = 0; x < width; ++x) {
-        bool fromTop = true;
-        for (int y = height - 1; y >= 0; --y) {
-            TiAnodizationCell& cell = cells[index(x, y)];
-            const bool isOxide = cell.phase == TiOxide;
-            cell.field[0] = 0.0;
-            cell.field[1] = isOxide ? params.electricField : 0.0;
-            fromTop = fromTop && isOxide;
-            oxide += fromTop ? 1 : 0;
-        }
+    for (std::size_t i = 0; i < cellCount(); ++i) {
+        cells[i].field[0] = 0.0;
+        cells[i].field[1] = cells[i].phase == TiOxide ? params.electricField : 0.0;
     }
-    return static_cast<double>(oxide) / width;
 }
 
 std::uint32_t NanotubeAnodization::gridValue(int g, std::size_t i, int) const

@@ -33,9 +33,9 @@ protected:
     std::uint32_t gridValue(int g, std::size_t i, int j) const override;
 
 private:
-    // Sets every cell's field pair from its phase; returns the mean run of
-    // oxide from the top row down.
-    double refreshFields();
+    // Sets every cell's field pair from its phase: (0, E) in the oxide, (0, 0)
+    // elsewhere. A step sets the pairs of the cells it writes.
+    void refreshFields();
 
     ParticleRules::Shares shares[4];
 };

@@ -46,7 +46,9 @@ ParticleResults::Data NanotubeOxidationAutomaton::readResults(const QByteArray& 
 void NanotubeOxidationAutomaton::gatherRange(std::size_t begin, std::size_t end, int k)
 {
     const Parameters& p = params;
-    oxidise(begin, end, k, [&p](std::uint32_t phase) { return ParticleRules::Shares::even(p.stayOf(phase)); }, source);
+    oxidise(
+        begin, end, k, [&p](std::uint32_t phase) { return ParticleRules::Shares::even(p.stayOf(phase)); },
+        [](ExpTiCell&) {}, source);
 }
 
 void NanotubeOxidationAutomaton::measure()

@@ -171,8 +171,9 @@ protected:
     // The step of the one-species models over cells begin .. end: gather
     // every cell's arrivals; in a Ti cell pairs of them react with its atoms
     // (a cell without atoms left is oxide); split the rest by sharesOf(phase).
-    template <typename SharesOf>
-    void oxidise(std::size_t begin, std::size_t end, int k, SharesOf sharesOf, const char* source)
+    // settle(next) completes each next cell once its phase is known.
+    template <typename SharesOf, typename Settle>
+    void oxidise(std::size_t begin, std::size_t end, int k, SharesOf sharesOf, Settle settle, const char* source)
     {
         ParticleRules::Engine& e = engine(k);
         ParticleRules::EngineDraws draws(e);
@@ -189,6 +190,7 @@ protected:
             if (n == 0) {
                 next.atoms = p.atoms;
                 std::fill(next.out, next.out + 5, 0u);
+                settle(next);
                 continue;
             }
             raiseLargest(k, n);
@@ -203,6 +205,7 @@ protected:
                 ParticleRules::split(draws, n, sharesOf(p.phase), next.out, source);
             else
                 std::fill(next.out, next.out + 5, 0u);
+            settle(next);
         }
     }
 
