@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -58,12 +59,9 @@ struct SeedScope {
     ~SeedScope() { Automata::Random::clearSeedOverride(); }
 };
 
-// Sums over a lattice's cells.
+// f summed over a lattice's cells.
 template <typename Cell, typename F>
 long long sumOver(const Cell* cells, std::size_t count, F f)
 {
-    long long sum = 0;
-    for (std::size_t i = 0; i < count; ++i)
-        sum += f(cells[i]);
-    return sum;
+    return std::accumulate(cells, cells + count, 0LL, [&f](long long sum, const Cell& c) { return sum + f(c); });
 }
