@@ -28,7 +28,7 @@ Totals totals(CombinedEtchingOxidation& model)
 // A closed box whose cells all hold the given particles of each species.
 std::unique_ptr<CombinedEtchingOxidation> box(const Lattice& lattice, std::uint32_t oxygen, std::uint32_t fluorine)
 {
-    ParticleParameters parameters = CombinedEtchingOxidation::defaults();
+    ParticleParameters parameters;
     parameters.sides = {Rules::Reflective, Rules::Reflective, Rules::Periodic, Rules::Periodic};
     parameters.reactionProbability = 0.5;
     ParticleResults::Data data = lattice.data(CombinedEtchingOxidation::fileLayout(), parameters, 0, 20);

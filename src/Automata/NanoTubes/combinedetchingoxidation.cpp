@@ -15,14 +15,6 @@ constexpr std::uint32_t consumed[2] = {2, 6};
 
 } // namespace
 
-CombinedEtchingOxidation::Parameters CombinedEtchingOxidation::defaults()
-{
-    Parameters p;
-    p.boundaryDensity = 500.0;
-    p.fluorineDensity = 500.0;
-    return p;
-}
-
 CombinedEtchingOxidation::CombinedEtchingOxidation(int width, int height, const int* codes,
                                                    const Parameters& parameters)
     : ParticleLattice<CombinedCell>(width, height, codes, parameters)

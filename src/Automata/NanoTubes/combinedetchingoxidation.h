@@ -14,12 +14,9 @@ using CombinedEtchOxThread = ParticleThread;
 // sides and have their own reservoir densities.
 class CombinedEtchingOxidation : public ParticleLattice<CombinedCell> {
 public:
-    CombinedEtchingOxidation(int width, int height, const int* codes, const Parameters& parameters = defaults());
+    // The field of the parameters is kept and written, not used.
+    CombinedEtchingOxidation(int width, int height, const int* codes, const Parameters& parameters = {});
     explicit CombinedEtchingOxidation(const ParticleResults::Data& data);
-
-    // The image constructor's defaults: as the oxidation model's, with the
-    // field kept but not used.
-    static Parameters defaults();
 
     const float* getColor(const CombinedCell& cell) override;
 

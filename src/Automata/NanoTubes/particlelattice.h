@@ -39,7 +39,6 @@ public:
         : Automaton2D<Cell>(width, height), params(parameters)
     {
         const std::size_t count = this->cellCount();
-        initial.assign(codes, codes + count);
         for (std::size_t i = 0; i < count; ++i) {
             this->cells[i] = Cell();
             this->cells[i].phase = static_cast<std::uint32_t>(codes[i]);
@@ -121,7 +120,6 @@ protected:
     ParticleLattice(const ParticleResults::Data& data, const ParticleResults::Layout& layout, bool wholeCounts)
         : Automaton2D<Cell>(data.width, data.height), params(ParticleFiles::parametersOf(data, layout))
     {
-        initial.assign(data.grids[0].begin(), data.grids[0].end());
         this->currentStep = static_cast<int>(data.parameters.back()[0]);
         times = data.times;
         thicknesses = data.thicknesses;
@@ -236,7 +234,6 @@ protected:
     // Reservoir per species (oxygen, fluorine).
     ParticleRules::Reservoir reservoirs[2];
     std::uint32_t atomsPerCell = 0;
-    std::vector<int> initial;
     int record = -1;
 
 private:
