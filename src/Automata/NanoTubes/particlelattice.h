@@ -243,7 +243,10 @@ private:
         reservoirs[0].set(params.boundaryDensity, params.boundaryStay, params.cellSize);
         reservoirs[1].set(params.fluorineDensity, params.boundaryStay, params.cellSize);
         atomsPerCell = params.atomsPerCell();
-        const int count = workerCount();
+        // One worker per pool thread, but no more workers than cells, and no
+        // more than a machine could run at once.
+        const int count = static_cast<int>(
+            std::min<long long>({workerCount(), maxWorkers, static_cast<long long>(this->cellCount())}));
         const std::uint32_t base = Random::timeSeed();
         for (int k = 0; k < count; ++k)
             engines.emplace_back(static_cast<std::uint32_t>(Random::seedValue(base + static_cast<std::uint32_t>(k))));
@@ -259,6 +262,8 @@ private:
             writer, layout(), this->width, this->height, parameterLines(),
             [this](int g, std::size_t i, int j) { return gridValue(g, i, j); }, times, thicknesses);
     }
+
+    static constexpr long long maxWorkers = 64;
 
     std::vector<ParticleRules::Engine> engines;
     std::vector<std::unique_ptr<ParticleThread>> threads;
