@@ -9,11 +9,34 @@ using Kind = ParticleResults::Kind;
 
 namespace {
 
-const std::vector<double>* line(const ParticleResults::Data& data, const ParticleResults::Layout& layout,
-                                const char* label)
+using P = ParticleParameters;
+
+// The parameter lines holding one value and the parameter each holds.
+const struct Stored {
+    const char* label;
+    double P::*member;
+} stored[] = {{"Ti p", &P::tiStay},
+              {"TiOxide p", &P::oxideStay},
+              {"Electrolyte p", &P::electrolyteStay},
+              {"Cell dimension", &P::cellSize},
+              {"Time step", &P::stepDuration},
+              {"Boundary p", &P::boundaryStay},
+              {"Boundary concentration", &P::boundaryDensity},
+              {"Boundary oxygen concentration", &P::boundaryDensity},
+              {"Boundary fluorine concentration", &P::fluorineDensity},
+              {"Atomic concentration", &P::atomDensity},
+              {"Reaction p", &P::reactionProbability},
+              {"Electric field", &P::electricField}};
+
+const char* const sidesLabel = "Boundary Conditions";
+
+// The parameter a line of one value holds; null for the sides and the steps.
+double P::*memberOf(const char* label)
 {
-    const int at = layout.lineOf(label);
-    return at > 0 ? &data.parameters[at - 2] : nullptr;
+    for (const Stored& line : stored)
+        if (std::strcmp(line.label, label) == 0)
+            return line.member;
+    return nullptr;
 }
 
 } // namespace
@@ -50,57 +73,27 @@ int restoredRecord(const ParticleResults::Data& data, const ParticleResults::Lay
 ParticleParameters parametersOf(const ParticleResults::Data& data, const ParticleResults::Layout& layout)
 {
     ParticleParameters p;
-    const auto value = [&](const char* label, double fallback) {
-        const std::vector<double>* values = line(data, layout, label);
-        return values ? values->front() : fallback;
-    };
-    p.tiStay = value("Ti p", p.tiStay);
-    p.oxideStay = value("TiOxide p", p.oxideStay);
-    p.electrolyteStay = value("Electrolyte p", p.electrolyteStay);
-    p.cellSize = value("Cell dimension", p.cellSize);
-    p.stepDuration = value("Time step", p.stepDuration);
-    if (const std::vector<double>* sides = line(data, layout, "Boundary Conditions"))
-        for (int s = 0; s < 4; ++s)
-            p.sides[s] = static_cast<std::uint32_t>((*sides)[s]);
-    p.boundaryStay = value("Boundary p", p.boundaryStay);
-    p.boundaryDensity = value("Boundary concentration", value("Boundary oxygen concentration", p.boundaryDensity));
-    p.fluorineDensity = value("Boundary fluorine concentration", p.fluorineDensity);
-    p.atomDensity = value("Atomic concentration", p.atomDensity);
-    p.reactionProbability = value("Reaction p", p.reactionProbability);
-    p.electricField = value("Electric field", layout.lineOf("Electric field") ? p.electricField : 0.0);
+    // A model without a field line has none.
+    p.electricField = 0.0;
+    for (std::size_t l = 0; l < layout.lines.size(); ++l) {
+        const std::vector<double>& values = data.parameters[l];
+        if (double P::*member = memberOf(layout.lines[l].label))
+            p.*member = values[0];
+        else if (std::strcmp(layout.lines[l].label, sidesLabel) == 0)
+            for (int s = 0; s < 4; ++s)
+                p.sides[s] = static_cast<std::uint32_t>(values[s]);
+    }
     return p;
 }
 
 std::vector<std::vector<double>> linesOf(const ParticleParameters& p, int steps, const ParticleResults::Layout& layout)
 {
     std::vector<std::vector<double>> lines;
-    for (const auto& l : layout.lines) {
-        const char* label = l.label;
-        const auto is = [label](const char* other) { return std::strcmp(label, other) == 0; };
-        if (is("Ti p"))
-            lines.push_back({p.tiStay});
-        else if (is("TiOxide p"))
-            lines.push_back({p.oxideStay});
-        else if (is("Electrolyte p"))
-            lines.push_back({p.electrolyteStay});
-        else if (is("Cell dimension"))
-            lines.push_back({p.cellSize});
-        else if (is("Time step"))
-            lines.push_back({p.stepDuration});
-        else if (is("Boundary Conditions"))
+    for (const auto& line : layout.lines) {
+        if (double P::*member = memberOf(line.label))
+            lines.push_back({p.*member});
+        else if (std::strcmp(line.label, sidesLabel) == 0)
             lines.push_back({double(p.sides[0]), double(p.sides[1]), double(p.sides[2]), double(p.sides[3])});
-        else if (is("Boundary p"))
-            lines.push_back({p.boundaryStay});
-        else if (is("Boundary concentration") || is("Boundary oxygen concentration"))
-            lines.push_back({p.boundaryDensity});
-        else if (is("Boundary fluorine concentration"))
-            lines.push_back({p.fluorineDensity});
-        else if (is("Atomic concentration"))
-            lines.push_back({p.atomDensity});
-        else if (is("Reaction p"))
-            lines.push_back({p.reactionProbability});
-        else if (is("Electric field"))
-            lines.push_back({p.electricField});
         else
             lines.push_back({double(steps)});
     }
@@ -113,29 +106,20 @@ ParticleResults::Data read(const QByteArray& bytes, const ParticleResults::Layou
     if (!data.ok())
         return data;
     using Field = ParticleParameters::Field;
-    const ParticleParameters::Problem problem = parametersOf(data, layout).problem(species);
-    const char* label = nullptr;
-    switch (problem.field) {
-    case Field::None:
+    const Field field = parametersOf(data, layout).problem(species).field;
+    if (field == Field::None)
         return data;
-    case Field::CellSize:
-        label = "Cell dimension";
-        break;
-    case Field::StepDuration:
-        label = "Time step";
-        break;
-    case Field::Density:
-        label = layout.lineOf("Boundary concentration") ? "Boundary concentration" : "Boundary oxygen concentration";
-        break;
-    case Field::FluorineDensity:
-        label = "Boundary fluorine concentration";
-        break;
-    case Field::AtomDensity:
-        label = "Atomic concentration";
-        break;
-    }
+    const double P::*member = field == Field::CellSize       ? &P::cellSize
+                              : field == Field::StepDuration ? &P::stepDuration
+                              : field == Field::Density      ? &P::boundaryDensity
+                              : field == Field::FluorineDensity ? &P::fluorineDensity
+                                                                : &P::atomDensity;
+    int line = 0;
+    for (std::size_t l = 0; l < layout.lines.size() && line == 0; ++l)
+        if (memberOf(layout.lines[l].label) == member)
+            line = static_cast<int>(l) + 2;
     ParticleResults::Data refused;
-    refused.badLine = layout.lineOf(label);
+    refused.badLine = line;
     return refused;
 }
 
