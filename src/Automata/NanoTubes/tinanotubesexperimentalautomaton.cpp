@@ -1,11 +1,13 @@
 #include "tinanotubesexperimentalautomaton.h"
 
 #include <cmath>
+#include <mutex>
 
 #include <QFuture>
 #include <QString>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "Automata/columnbands.h"
 #include "Automata/painter2d.h"
 #include "Automata/random.h"
 #include "phasecolors.h"
@@ -96,29 +98,40 @@ void TiNanotubesExperimentalAutomaton::stepReplica(int r)
 
 void TiNanotubesExperimentalAutomaton::averageNextStates()
 {
+    // Each cell's average reads only that cell of the replicas, so column
+    // bands run side by side; they meet only to raise the largest average.
+    std::mutex largestGuard;
+    ColumnBands::run(width, [this, &largestGuard](int from, int to) {
+        float largest = 0.0f;
+        for (std::size_t i = index(from, 0); i < static_cast<std::size_t>(index(to, 0)); ++i)
+            largest = std::max(largest, averageCell(i));
+        const std::lock_guard<std::mutex> lock(largestGuard);
+        largestAverage = std::max(largestAverage, largest);
+    });
+}
+
+float TiNanotubesExperimentalAutomaton::averageCell(std::size_t i)
+{
     const int replicas = params.replicas;
-    const std::size_t count = cellCount();
-    for (std::size_t i = 0; i < count; ++i) {
-        std::uint64_t all = 0;
-        std::uint64_t averaged = 0;
-        for (int d = 0; d < 5; ++d) {
-            std::uint64_t sum = 0;
-            for (int r = 0; r < replicas; ++r)
-                sum += next[r][i].out[d];
-            nextCells[i].out[d] = static_cast<std::uint32_t>(sum / replicas);
-            averaged += sum / replicas;
-            all += sum;
-        }
-        largestAverage = std::max(largestAverage, static_cast<float>(averaged));
-        const double mean = static_cast<double>(all) / replicas;
-        double squares = 0.0;
-        for (int r = 0; r < replicas; ++r) {
-            const double deviation = next[r][i].total() - mean;
-            squares += deviation * deviation;
-        }
-        meanTotals[i] = mean;
-        deviationTotals[i] = std::sqrt(squares / replicas);
+    std::uint64_t all = 0;
+    std::uint64_t averaged = 0;
+    for (int d = 0; d < 5; ++d) {
+        std::uint64_t sum = 0;
+        for (int r = 0; r < replicas; ++r)
+            sum += next[r][i].out[d];
+        nextCells[i].out[d] = static_cast<std::uint32_t>(sum / replicas);
+        averaged += sum / replicas;
+        all += sum;
     }
+    const double mean = static_cast<double>(all) / replicas;
+    double squares = 0.0;
+    for (int r = 0; r < replicas; ++r) {
+        const double deviation = next[r][i].total() - mean;
+        squares += deviation * deviation;
+    }
+    meanTotals[i] = mean;
+    deviationTotals[i] = std::sqrt(squares / replicas);
+    return static_cast<float>(averaged);
 }
 
 double TiNanotubesExperimentalAutomaton::stayOf(std::uint32_t phase) const

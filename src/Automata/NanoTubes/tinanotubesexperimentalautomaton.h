@@ -57,6 +57,8 @@ private:
     // The replicas' next lattices into nextCells (truncated means per out
     // slot) and the statistics of the totals.
     void averageNextStates();
+    // Averages cell i; returns its averaged total.
+    float averageCell(std::size_t i);
     double stayOf(std::uint32_t phase) const;
 
     Parameters params;
