@@ -64,12 +64,16 @@ const QStringList deterministicEntries = {
     QStringLiteral("3D Film Deposition"),
     QStringLiteral("CVD Binary 2D Automaton"),
     QStringLiteral("Isotropic GA"),
+    QStringLiteral("Photolithographic Simulator"),
     QStringLiteral("2D Oxidation"),
     QStringLiteral("2D Oxidation (Deal-Grove)"),
     QStringLiteral("2D Variable Step Oxidation"),
     QStringLiteral("Annealing Rule"),
     QStringLiteral("Linear Interpolation Rule (1D)"),
     QStringLiteral("Cubic Interpolation Rule (1D)"),
+    QStringLiteral("2D Film Height Deposition"),
+    QStringLiteral("2D Film Distance Deposition"),
+    QStringLiteral("3D Film Distance Deposition"),
 };
 
 // Each built entry's example runs and saves its state or, for models whose

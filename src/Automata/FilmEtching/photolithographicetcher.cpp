@@ -1,0 +1,195 @@
+#include "photolithographicetcher.h"
+
+#include <algorithm>
+
+#include "../Surfaces/surfacebudget.h"
+#include "photolithographicetcherpainter.h"
+
+namespace Automata {
+namespace FilmEtching {
+
+namespace {
+
+const double timeStep = 0.001;
+const double diagonalWeight = 0.18;
+// A face neighbour other than (x - 1) takes part once it has begun to develop.
+const float developing = 1e-6f;
+
+// The surface encloses the resist that has not developed at all; beyond the
+// volume everything reads as developed.
+bool undeveloped(const PhotoresistCell& cell)
+{
+    return !(cell.developed > 0.0f);
+}
+
+PhotoresistCell developedCell()
+{
+    PhotoresistCell cell;
+    cell.setDeveloped(1.0f);
+    return cell;
+}
+
+} // namespace
+
+PhotolithographicEtcher::PhotolithographicEtcher(int width, int height, int depth, int polarity,
+                                                 const unsigned char* mask)
+    : Automaton3D<PhotoresistCell>(width, height, depth)
+{
+    applyMask(polarity, mask);
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) {
+            const std::int64_t top = (static_cast<std::int64_t>(x) * height + y) * depth + depth - 1;
+            cells[top].setDeveloped(1.0f);
+            nextCells[top].setDeveloped(1.0f);
+            front.push_back(top);
+        }
+    }
+    rebuildSurface();
+    Surfaces::SurfaceBudget::warnIfRefused({developedSurface}, memoryCheck(width, height, depth).bytes());
+    painter = new PhotolithographicEtcherPainter(this);
+}
+
+SizeCheck PhotolithographicEtcher::memoryCheck(int width, int height, int depth)
+{
+    SizeCheck check({width, height, depth});
+    check.perSite<PhotoresistCell>(2).add(1, static_cast<long long>(width) * height, 1);
+    return check;
+}
+
+void PhotolithographicEtcher::applyMask(int polarity, const unsigned char* mask)
+{
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) {
+            const std::int64_t column = static_cast<std::int64_t>(x) * height + y;
+            const float rate = mask[column] == polarity ? 1.0f : 0.1f;
+            for (int z = 0; z < depth; ++z) {
+                for (PhotoresistCell* buffer : {cells, nextCells}) {
+                    PhotoresistCell& cell = buffer[column * depth + z];
+                    cell.setRate(rate);
+                    cell.setDeveloped(0.0f);
+                }
+            }
+        }
+    }
+}
+
+void PhotolithographicEtcher::step()
+{
+    const int w = width;
+    const int h = height;
+    const int d = depth;
+    const std::int64_t strideX = static_cast<std::int64_t>(h) * d;
+    for (const std::int64_t i : front) {
+        const int z = static_cast<int>(i % d);
+        const int y = static_cast<int>((i / d) % h);
+        const int x = static_cast<int>(i / strideX);
+        const auto inside = [&](int dx, int dy, int dz) {
+            return x + dx >= 0 && x + dx < w && y + dy >= 0 && y + dy < h && z + dz >= 0
+                   && z + dz < d;
+        };
+        const auto at = [&](int dx, int dy, int dz) -> const PhotoresistCell& {
+            return cells[i + dx * strideX + static_cast<std::int64_t>(dy) * d + dz];
+        };
+        const auto term = [](const PhotoresistCell& n) {
+            return (1.0 - static_cast<double>(n.developed)) / static_cast<double>(n.rate);
+        };
+
+        float s1 = 0.0f;
+        int k1 = 0;
+        if (inside(-1, 0, 0) && at(-1, 0, 0).blocked) {
+            s1 = static_cast<float>(s1 + term(at(-1, 0, 0)));
+            ++k1;
+        }
+        static const int faces[5][3] = {{0, -1, 0}, {0, 0, -1}, {0, 0, 1}, {0, 1, 0}, {1, 0, 0}};
+        for (const auto& f : faces) {
+            if (inside(f[0], f[1], f[2]) && at(f[0], f[1], f[2]).developed > developing) {
+                s1 = static_cast<float>(s1 + term(at(f[0], f[1], f[2])));
+                ++k1;
+            }
+        }
+        float s2 = 0.0f;
+        int k2 = 0;
+        for (int dx = -1; dx <= 1; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dz = -1; dz <= 1; ++dz) {
+                    if ((dx != 0) + (dy != 0) + (dz != 0) != 2 || !inside(dx, dy, dz))
+                        continue;
+                    s2 = static_cast<float>(s2 + term(at(dx, dy, dz)));
+                    ++k2;
+                }
+            }
+        }
+
+        PhotoresistCell cell = cells[i];
+        if (!cell.blocked && k1 + k2 > 0) {
+            // The face and edge sums are rates like the constant terms they
+            // offset, so they are scaled by the same dt / cellLength.
+            const double rate = cell.rate;
+            const double scale = timeStep / cell.cellLength;
+            const double developed = cell.developed + 6.0 * rate * scale - rate * s1 * scale
+                                     + diagonalWeight * 12.0 * rate * scale
+                                     - rate * diagonalWeight * s2 * scale;
+            if (developed >= PhotoresistCell::fullyDeveloped) {
+                cell.developed = 1.0f;
+                cell.blocked = true;
+            } else {
+                cell.developed = static_cast<float>(developed);
+            }
+        }
+        nextCells[i] = cell;
+    }
+    finishStep();
+    rebuildFront();
+    rebuildSurface();
+}
+
+void PhotolithographicEtcher::rebuildFront()
+{
+    const int w = width;
+    const int h = height;
+    const int d = depth;
+    const std::int64_t strideX = static_cast<std::int64_t>(h) * d;
+    std::vector<std::int64_t> next;
+    next.reserve(front.size());
+    for (const std::int64_t i : front) {
+        if (!cells[i].blocked) {
+            next.push_back(i);
+            continue;
+        }
+        // A fully developed cell wakes its whole block and leaves the front;
+        // the other buffer learns its final value, since no update will
+        // write it there again.
+        nextCells[i] = cells[i];
+        const int z = static_cast<int>(i % d);
+        const int y = static_cast<int>((i / d) % h);
+        const int x = static_cast<int>(i / strideX);
+        for (int bx = std::max(x - 1, 0); bx <= std::min(x + 1, w - 1); ++bx)
+            for (int by = std::max(y - 1, 0); by <= std::min(y + 1, h - 1); ++by)
+                for (int bz = std::max(z - 1, 0); bz <= std::min(z + 1, d - 1); ++bz) {
+                    const std::int64_t n = (static_cast<std::int64_t>(bx) * h + by) * d + bz;
+                    if (!cells[n].blocked)
+                        next.push_back(n);
+                }
+    }
+    std::sort(next.begin(), next.end());
+    next.erase(std::unique(next.begin(), next.end()), next.end());
+    front.swap(next);
+}
+
+void PhotolithographicEtcher::rebuildSurface()
+{
+    // The old surface goes first, so it never holds memory beside the new one.
+    developedSurface = Surfaces::CellSurface();
+    std::vector<Surfaces::SurfaceScan> scans;
+    scans.push_back(Surfaces::SurfaceScan::closed(width, height, depth, cells, undeveloped,
+                                                  developedCell()));
+    developedSurface = std::move(
+        Surfaces::CellSurface::build(scans, memoryCheck(width, height, depth).bytes()).front());
+}
+
+void PhotolithographicEtcher::save()
+{
+}
+
+} // namespace FilmEtching
+} // namespace Automata
