@@ -1,6 +1,7 @@
 #include "distancecountingfilmdeposition3d.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 #include "../Surfaces/surfacebudget.h"
@@ -20,7 +21,7 @@ const float farAway = std::numeric_limits<float>::max();
 DistanceCountingFilmDeposition3D::DistanceCountingFilmDeposition3D(int width, int height,
                                                                    int depth, const int* states)
     : Automaton3D<int>(width, height, depth), vectors(cellCount()), fixed(cellCount(), 0),
-      queued(cellCount(), 0)
+      front(cellCount(), 0), nextFront(cellCount(), 0)
 {
     const std::size_t count = cellCount();
     for (std::size_t i = 0; i < count; ++i) {
@@ -43,8 +44,8 @@ DistanceCountingFilmDeposition3D::DistanceCountingFilmDeposition3D(int width, in
         tasks[t].outbox.resize(slabs.size());
     }
 
-    // The first fronts: every empty face neighbour of the substrate, in the
-    // slab of the task that owns it, wherever the substrate voxel lies.
+    // The first front: every empty face neighbour of the substrate, whichever
+    // slab either lies in.
     const std::int64_t strideX = static_cast<std::int64_t>(height) * depth;
     for (int x = 0; x < width; ++x) {
         for (int y = 0; y < height; ++y) {
@@ -64,20 +65,11 @@ DistanceCountingFilmDeposition3D::DistanceCountingFilmDeposition3D(int width, in
                     x * strideX + static_cast<std::int64_t>(yr) * depth + z,
                     z + 1 < depth ? column + z + 1 : -1};
                 for (const std::int64_t n : neighbours) {
-                    if (n < 0 || fixed[static_cast<std::size_t>(n)] || cells[n] != 0
-                        || queued[static_cast<std::size_t>(n)])
-                        continue;
-                    queued[static_cast<std::size_t>(n)] = 1;
-                    tasks[static_cast<std::size_t>(ownerOfX[static_cast<std::size_t>(n / strideX)])]
-                        .front.push_back(n);
+                    if (n >= 0 && !fixed[static_cast<std::size_t>(n)] && cells[n] == 0)
+                        front[static_cast<std::size_t>(n)] = 1;
                 }
             }
         }
-    }
-    for (Task& task : tasks) {
-        std::sort(task.front.begin(), task.front.end());
-        for (const std::int64_t voxel : task.front)
-            queued[static_cast<std::size_t>(voxel)] = 0;
     }
 
     fresh = buildSurfaces();
@@ -88,7 +80,7 @@ SizeCheck DistanceCountingFilmDeposition3D::memoryCheck(int width, int height, i
                                                         int inputs)
 {
     SizeCheck check({width, height, depth});
-    check.perSite<int>(2 + inputs).perSite<Vector>(2).perSite<unsigned char>(2);
+    check.perSite<int>(2 + inputs).perSite<Vector>(2).perSite<unsigned char>(3);
     return check;
 }
 
@@ -104,122 +96,125 @@ void DistanceCountingFilmDeposition3D::step()
         gatherFront(ownerOfX[static_cast<std::size_t>(first)]);
     });
     vectors.swap(nextVectors);
+    front.swap(nextFront);
     stepsDone += 1.0;
     finishStep();
 }
 
-void DistanceCountingFilmDeposition3D::handTo(int task, std::int64_t voxel)
+void DistanceCountingFilmDeposition3D::wake(int task, std::int64_t voxel, int x)
 {
     if (fixed[static_cast<std::size_t>(voxel)])
         return;
-    const std::int64_t strideX = static_cast<std::int64_t>(height) * depth;
-    const int owner = ownerOfX[static_cast<std::size_t>(voxel / strideX)];
-    Task& self = tasks[static_cast<std::size_t>(task)];
+    const int owner = ownerOfX[static_cast<std::size_t>(x)];
     if (owner == task)
-        self.kept.push_back(voxel);
+        nextFront[static_cast<std::size_t>(voxel)] = 1;
     else
-        self.outbox[static_cast<std::size_t>(owner)].push_back(voxel);
+        tasks[static_cast<std::size_t>(task)].outbox[static_cast<std::size_t>(owner)].push_back(voxel);
 }
 
 void DistanceCountingFilmDeposition3D::updateFront(int taskIndex)
 {
     Task& task = tasks[static_cast<std::size_t>(taskIndex)];
-    task.kept.clear();
     task.changed.clear();
     for (std::vector<std::int64_t>& box : task.outbox)
         box.clear();
+    const int d = depth;
+    const std::pair<int, int> slab = slabs[static_cast<std::size_t>(taskIndex)];
+    for (int x = slab.first; x < slab.second; ++x) {
+        for (int y = 0; y < height; ++y) {
+            const std::int64_t base = (static_cast<std::int64_t>(x) * height + y) * d;
+            const unsigned char* marks = front.data() + base;
+            // Most of a column is not in the front: skip it eight bytes at a time.
+            for (int z0 = 0; z0 < d; z0 += 8) {
+                const int end = std::min(z0 + 8, d);
+                if (end - z0 == 8) {
+                    std::uint64_t word;
+                    std::memcpy(&word, marks + z0, sizeof word);
+                    if (!word)
+                        continue;
+                }
+                for (int z = z0; z < end; ++z)
+                    if (marks[z])
+                        updateVoxel(taskIndex, base + z, x, y, z);
+            }
+        }
+    }
+}
 
+void DistanceCountingFilmDeposition3D::updateVoxel(int taskIndex, std::int64_t i, int x, int y,
+                                                   int z)
+{
     const int w = width;
     const int h = height;
     const int d = depth;
     const std::int64_t strideX = static_cast<std::int64_t>(h) * d;
+    const int xLeft = x > 0 ? x - 1 : w - 1;
+    const int xRight = x + 1 < w ? x + 1 : 0;
+    const std::int64_t xl = i + (xLeft - x) * strideX;
+    const std::int64_t xr = i + (xRight - x) * strideX;
+    const std::int64_t yl = y > 0 ? i - d : i + static_cast<std::int64_t>(h - 1) * d;
+    const std::int64_t yr = y + 1 < h ? i + d : i - static_cast<std::int64_t>(h - 1) * d;
     const float bound = maxComponent;
     const float limit = maxDistanceSquared;
-    const int film = filmState;
-    const int* state = cells;
-    int* nextState = nextCells;
     const Vector* current = vectors.data();
-    Vector* next = nextVectors.data();
 
-    for (const std::int64_t i : task.front) {
-        const int z = static_cast<int>(i % d);
-        const std::int64_t column = i / d;
-        const int y = static_cast<int>(column % h);
-        const int x = static_cast<int>(column / h);
-        const std::int64_t xl = x > 0 ? i - strideX : i + (w - 1) * strideX;
-        const std::int64_t xr = x + 1 < w ? i + strideX : i - (w - 1) * strideX;
-        const std::int64_t yl = y > 0 ? i - d : i + static_cast<std::int64_t>(h - 1) * d;
-        const std::int64_t yr = y + 1 < h ? i + d : i - static_cast<std::int64_t>(h - 1) * d;
-
-        Vector v = current[i];
-        float best = v.x * v.x + v.y * v.y + v.z * v.z;
-        int s = state[i];
-        const auto offer = [&](const Vector& n, float ax, float ay, float az) {
-            const Vector c{n.x + ax, n.y + ay, n.z + az};
-            if (!(c.x < bound && c.y < bound && c.z < bound))
-                return;
-            const float length = c.x * c.x + c.y * c.y + c.z * c.z;
-            if (length < best && length < limit) {
-                v = c;
-                best = length;
-                s = film;
-            }
-        };
-        offer(current[xl], 1.0f, 0.0f, 0.0f);
-        offer(current[yl], 0.0f, 1.0f, 0.0f);
-        if (z > 0)
-            offer(current[i - 1], 0.0f, 0.0f, 1.0f);
-        offer(current[xr], 1.0f, 0.0f, 0.0f);
-        offer(current[yr], 0.0f, 1.0f, 0.0f);
-        if (z + 1 < d)
-            offer(current[i + 1], 0.0f, 0.0f, 1.0f);
-
-        nextState[i] = s;
-        next[i] = v;
-        const Vector& old = current[i];
-        if (s == state[i] && v.x == old.x && v.y == old.y && v.z == old.z) {
-            if (s == 0)
-                task.kept.push_back(i);
-            continue;
+    Vector v = current[i];
+    float best = v.x * v.x + v.y * v.y + v.z * v.z;
+    int s = cells[i];
+    const auto offer = [&](const Vector& n, float ax, float ay, float az) {
+        const Vector c{n.x + ax, n.y + ay, n.z + az};
+        if (!(c.x < bound && c.y < bound && c.z < bound))
+            return;
+        const float length = c.x * c.x + c.y * c.y + c.z * c.z;
+        if (length < best && length < limit) {
+            v = c;
+            best = length;
+            s = filmState;
         }
-        task.changed.push_back(i);
-        handTo(taskIndex, xl);
-        handTo(taskIndex, yl);
-        if (z > 0)
-            handTo(taskIndex, i - 1);
-        handTo(taskIndex, xr);
-        handTo(taskIndex, yr);
-        if (z + 1 < d)
-            handTo(taskIndex, i + 1);
+    };
+    offer(current[xl], 1.0f, 0.0f, 0.0f);
+    offer(current[yl], 0.0f, 1.0f, 0.0f);
+    if (z > 0)
+        offer(current[i - 1], 0.0f, 0.0f, 1.0f);
+    offer(current[xr], 1.0f, 0.0f, 0.0f);
+    offer(current[yr], 0.0f, 1.0f, 0.0f);
+    if (z + 1 < d)
+        offer(current[i + 1], 0.0f, 0.0f, 1.0f);
+
+    nextCells[i] = s;
+    nextVectors[static_cast<std::size_t>(i)] = v;
+    const Vector& old = current[i];
+    if (s == cells[i] && v.x == old.x && v.y == old.y && v.z == old.z) {
+        // Unchanged: only a voxel still empty may change later.
+        if (s == 0)
+            nextFront[static_cast<std::size_t>(i)] = 1;
+        return;
     }
+    tasks[static_cast<std::size_t>(taskIndex)].changed.push_back(i);
+    wake(taskIndex, xl, xLeft);
+    wake(taskIndex, yl, x);
+    if (z > 0)
+        wake(taskIndex, i - 1, x);
+    wake(taskIndex, xr, xRight);
+    wake(taskIndex, yr, x);
+    if (z + 1 < d)
+        wake(taskIndex, i + 1, x);
 }
 
 void DistanceCountingFilmDeposition3D::gatherFront(int taskIndex)
 {
-    Task& task = tasks[static_cast<std::size_t>(taskIndex)];
-    std::vector<std::int64_t>& front = task.front;
-    front.clear();
-    const auto take = [&](const std::vector<std::int64_t>& voxels) {
-        for (const std::int64_t voxel : voxels) {
-            unsigned char& mark = queued[static_cast<std::size_t>(voxel)];
-            if (!mark) {
-                mark = 1;
-                front.push_back(voxel);
-            }
-        }
-    };
-    take(task.kept);
     for (const Task& other : tasks)
-        take(other.outbox[static_cast<std::size_t>(taskIndex)]);
-    // In volume order, so the next update walks memory forwards.
-    std::sort(front.begin(), front.end());
-    for (const std::int64_t voxel : front)
-        queued[static_cast<std::size_t>(voxel)] = 0;
-
-    for (const std::int64_t voxel : task.changed) {
+        for (const std::int64_t voxel : other.outbox[static_cast<std::size_t>(taskIndex)])
+            nextFront[static_cast<std::size_t>(voxel)] = 1;
+    for (const std::int64_t voxel : tasks[static_cast<std::size_t>(taskIndex)].changed) {
         cells[voxel] = nextCells[voxel];
         vectors[static_cast<std::size_t>(voxel)] = nextVectors[static_cast<std::size_t>(voxel)];
     }
+    // This step's front of the slab is done with; it becomes the scratch of the next.
+    const std::pair<int, int> slab = slabs[static_cast<std::size_t>(taskIndex)];
+    const std::size_t slabSize = static_cast<std::size_t>(height) * depth;
+    std::memset(front.data() + slab.first * slabSize, 0,
+                (slab.second - slab.first) * slabSize);
 }
 
 void DistanceCountingFilmDeposition3D::save()

@@ -66,25 +66,25 @@ public:
     int getTaskCount() const { return static_cast<int>(tasks.size()); }
 
 private:
-    struct Task {
-        std::vector<std::int64_t> front;
-        // Filled by the task's own front update: voxels of its slab for the
-        // next front, voxels it changed, and for every other task the voxels
-        // of that task's slab for its next front.
-        std::vector<std::int64_t> kept;
+    // Aligned to a cache line, so tasks filling their lists never share one.
+    struct alignas(64) Task {
+        // Voxels the task changed in this step, and for every other task the
+        // voxels of that task's slab that those changes woke.
         std::vector<std::int64_t> changed;
         std::vector<std::vector<std::int64_t>> outbox;
     };
 
-    // Updates the task's front into the next buffers and hands the
-    // neighbours of changed voxels to the tasks that own them.
+    // Updates the voxels of the task's slab in the front into the next
+    // buffers, marks what stays or wakes in its slab for the next front and
+    // hands woken voxels of other slabs to their tasks.
     void updateFront(int task);
-    // Gathers the task's next front from what every task handed it, and
-    // writes its changed voxels into the current buffers as well, so a voxel
-    // that leaves the front keeps its value in both.
+    // Marks what other tasks handed over, and writes the task's changed
+    // voxels into the current buffers as well, so a voxel that leaves the
+    // front keeps its value in both.
     void gatherFront(int task);
-    // Puts voxel into the list of the task that owns it, from `task`.
-    void handTo(int task, std::int64_t voxel);
+    void updateVoxel(int task, std::int64_t i, int x, int y, int z);
+    // Queues a woken voxel of column x for the next front.
+    void wake(int task, std::int64_t voxel, int x);
     bool buildSurfaces();
 
     float maxComponent = 20.0f;
@@ -97,9 +97,10 @@ private:
     std::vector<Vector> vectors;
     std::vector<Vector> nextVectors;
     std::vector<unsigned char> fixed;
-    // Marks voxels already queued while a next front is gathered; each task
-    // touches the marks of its own slab only.
-    std::vector<unsigned char> queued;
+    // One byte per voxel: in the front of this step, and in the next one.
+    // Each task writes the bytes of its own slab only.
+    std::vector<unsigned char> front;
+    std::vector<unsigned char> nextFront;
     std::vector<Task> tasks;
     // Columns [first, second) of each task's slab, and the task owning each x.
     std::vector<std::pair<int, int>> slabs;

@@ -17,10 +17,27 @@ const float developing = 1e-6f;
 
 // The surface encloses the resist that has not developed at all; beyond the
 // volume everything reads as developed.
-bool undeveloped(const PhotoresistCell& cell)
-{
-    return !(cell.developed > 0.0f);
-}
+struct Undeveloped {
+    bool operator()(const PhotoresistCell& cell) const { return !(cell.developed > 0.0f); }
+};
+
+// The twelve edge neighbours: cells differing by one in exactly two coordinates.
+struct EdgeNeighbours {
+    int step[12][3];
+    EdgeNeighbours()
+    {
+        int n = 0;
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dz = -1; dz <= 1; ++dz)
+                    if ((dx != 0) + (dy != 0) + (dz != 0) == 2) {
+                        step[n][0] = dx;
+                        step[n][1] = dy;
+                        step[n][2] = dz;
+                        ++n;
+                    }
+    }
+};
 
 PhotoresistCell developedCell()
 {
@@ -75,49 +92,55 @@ void PhotolithographicEtcher::applyMask(int polarity, const unsigned char* mask)
 
 void PhotolithographicEtcher::step()
 {
+    static const EdgeNeighbours edges;
+    // The face neighbours after (x - 1), in the order their terms are summed.
+    static const int faces[5][3] = {{0, -1, 0}, {0, 0, -1}, {0, 0, 1}, {0, 1, 0}, {1, 0, 0}};
     const int w = width;
     const int h = height;
     const int d = depth;
     const std::int64_t strideX = static_cast<std::int64_t>(h) * d;
+    std::int64_t edgeOffset[12];
+    for (int n = 0; n < 12; ++n)
+        edgeOffset[n] = edges.step[n][0] * strideX + static_cast<std::int64_t>(edges.step[n][1]) * d
+                        + edges.step[n][2];
+    std::int64_t faceOffset[5];
+    for (int n = 0; n < 5; ++n)
+        faceOffset[n] = faces[n][0] * strideX + static_cast<std::int64_t>(faces[n][1]) * d + faces[n][2];
+    const auto term = [](const PhotoresistCell& n) {
+        return (1.0 - static_cast<double>(n.developed)) / static_cast<double>(n.rate);
+    };
+
     for (const std::int64_t i : front) {
         const int z = static_cast<int>(i % d);
         const int y = static_cast<int>((i / d) % h);
         const int x = static_cast<int>(i / strideX);
-        const auto inside = [&](int dx, int dy, int dz) {
-            return x + dx >= 0 && x + dx < w && y + dy >= 0 && y + dy < h && z + dz >= 0
-                   && z + dz < d;
-        };
-        const auto at = [&](int dx, int dy, int dz) -> const PhotoresistCell& {
-            return cells[i + dx * strideX + static_cast<std::int64_t>(dy) * d + dz];
-        };
-        const auto term = [](const PhotoresistCell& n) {
-            return (1.0 - static_cast<double>(n.developed)) / static_cast<double>(n.rate);
+        // Cells away from every face of the volume have all their neighbours.
+        const bool interior = x > 0 && x + 1 < w && y > 0 && y + 1 < h && z > 0 && z + 1 < d;
+        const auto inside = [&](const int* step) {
+            return interior
+                   || (x + step[0] >= 0 && x + step[0] < w && y + step[1] >= 0 && y + step[1] < h
+                       && z + step[2] >= 0 && z + step[2] < d);
         };
 
         float s1 = 0.0f;
         int k1 = 0;
-        if (inside(-1, 0, 0) && at(-1, 0, 0).blocked) {
-            s1 = static_cast<float>(s1 + term(at(-1, 0, 0)));
+        if (x > 0 && cells[i - strideX].blocked) {
+            s1 = static_cast<float>(s1 + term(cells[i - strideX]));
             ++k1;
         }
-        static const int faces[5][3] = {{0, -1, 0}, {0, 0, -1}, {0, 0, 1}, {0, 1, 0}, {1, 0, 0}};
-        for (const auto& f : faces) {
-            if (inside(f[0], f[1], f[2]) && at(f[0], f[1], f[2]).developed > developing) {
-                s1 = static_cast<float>(s1 + term(at(f[0], f[1], f[2])));
+        for (int n = 0; n < 5; ++n) {
+            if (inside(faces[n]) && cells[i + faceOffset[n]].developed > developing) {
+                s1 = static_cast<float>(s1 + term(cells[i + faceOffset[n]]));
                 ++k1;
             }
         }
         float s2 = 0.0f;
         int k2 = 0;
-        for (int dx = -1; dx <= 1; ++dx) {
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dz = -1; dz <= 1; ++dz) {
-                    if ((dx != 0) + (dy != 0) + (dz != 0) != 2 || !inside(dx, dy, dz))
-                        continue;
-                    s2 = static_cast<float>(s2 + term(at(dx, dy, dz)));
-                    ++k2;
-                }
-            }
+        for (int n = 0; n < 12; ++n) {
+            if (!inside(edges.step[n]))
+                continue;
+            s2 = static_cast<float>(s2 + term(cells[i + edgeOffset[n]]));
+            ++k2;
         }
 
         PhotoresistCell cell = cells[i];
@@ -181,7 +204,7 @@ void PhotolithographicEtcher::rebuildSurface()
     // The old surface goes first, so it never holds memory beside the new one.
     developedSurface = Surfaces::CellSurface();
     std::vector<Surfaces::SurfaceScan> scans;
-    scans.push_back(Surfaces::SurfaceScan::closed(width, height, depth, cells, undeveloped,
+    scans.push_back(Surfaces::SurfaceScan::closed(width, height, depth, cells, Undeveloped(),
                                                   developedCell()));
     developedSurface = std::move(
         Surfaces::CellSurface::build(scans, memoryCheck(width, height, depth).bytes()).front());
