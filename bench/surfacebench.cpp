@@ -20,6 +20,21 @@
 
 namespace {
 
+// The median time of `runs` calls of operation, in milliseconds.
+template <typename Operation>
+double medianMilliseconds(int runs, Operation operation)
+{
+    std::vector<double> milliseconds;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        operation();
+        milliseconds.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    return milliseconds[milliseconds.size() / 2];
+}
+
 // The distance-counting volume's "Generate Surface": five surfaces at once.
 int benchDistanceSurfaces(const QString& heightMap, int runs)
 {
@@ -35,20 +50,13 @@ int benchDistanceSurfaces(const QString& heightMap, int runs)
     }
     for (int i = 0; i < 40; ++i)
         volume->step();
-    std::vector<double> milliseconds;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        volume->regenerateSurfaces();
-        milliseconds.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(milliseconds.begin(), milliseconds.end());
+    const double median = medianMilliseconds(runs, [volume] { volume->regenerateSurfaces(); });
     std::size_t triangles = 0;
     for (int t = 1; t <= 5; ++t)
         triangles += volume->surface(t).triangleCount();
     std::printf("surface: volume=%dx%dx%d triangles=%zu median_ms=%.1f\n", volume->getWidth(),
                 volume->getHeight(), volume->getDepth(), triangles,
-                milliseconds[milliseconds.size() / 2]);
+                median);
     script.closeForms();
     model.reset();
     Interaction::Interaction::install(nullptr);
@@ -89,18 +97,11 @@ int main(int argc, char** argv)
     // Some film first, so both surfaces are there to extract.
     for (int i = 0; i < 10; ++i)
         volume->step();
-    std::vector<double> milliseconds;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        volume->regenerateSurfaces();
-        milliseconds.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(milliseconds.begin(), milliseconds.end());
+    const double median = medianMilliseconds(runs, [volume] { volume->regenerateSurfaces(); });
     std::printf("surface: volume=%dx%dx%d triangles=%zu median_ms=%.1f\n", volume->getWidth(),
                 volume->getHeight(), volume->getDepth(),
                 volume->filmSurface().triangleCount() + volume->substrateSurface().triangleCount(),
-                milliseconds[milliseconds.size() / 2]);
+                median);
     Interaction::Interaction::install(nullptr);
     return 0;
 }
