@@ -97,8 +97,19 @@ TEST(PhotolithographicEtcher, FastColumnsDevelopDownwardsLayerByLayerAndSlowOnes
             if (!square[x * m + y]) {
                 EXPECT_FALSE(cellAt(masked, x, y, 1).blocked) << x << "," << y;
             }
-    // The surface encloses the undeveloped resist and follows the steps.
-    EXPECT_FALSE(masked.surface().isEmpty());
+    // The surface, kept up to date step by step, is the one a fresh
+    // extraction makes around the undeveloped resist.
+    PhotoresistCell developed;
+    developed.setDeveloped(1.0f);
+    const auto fresh = Automata::Surfaces::CellSurface::closed(
+        m, m, 3, masked.getCells(), [](const PhotoresistCell& c) { return !(c.developed > 0.0f); }, developed);
+    ASSERT_FALSE(fresh.isEmpty());
+    ASSERT_EQ(fresh.triangleCount(), masked.surface().triangleCount());
+    for (std::size_t t = 0; t < fresh.triangleCount(); ++t)
+        for (int v = 0; v < 3; ++v)
+            for (int c = 0; c < 3; ++c)
+                ASSERT_EQ(fresh.getTriangles()[t].vertices[v].position[c],
+                          masked.surface().getTriangles()[t].vertices[v].position[c]);
 }
 
 TEST(PhotoresistEtcherLoader, DialogAsksForTheMaskAndRefusesCancelUnreadableAndOversizedInput)

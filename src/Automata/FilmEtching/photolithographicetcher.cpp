@@ -110,6 +110,7 @@ void PhotolithographicEtcher::step()
         return (1.0 - static_cast<double>(n.developed)) / static_cast<double>(n.rate);
     };
 
+    crossed.clear();
     for (const std::int64_t i : front) {
         const int z = static_cast<int>(i % d);
         const int y = static_cast<int>((i / d) % h);
@@ -159,6 +160,8 @@ void PhotolithographicEtcher::step()
                 cell.developed = static_cast<float>(developed);
             }
         }
+        if ((cell.developed > 0.0f) != (cells[i].developed > 0.0f))
+            crossed.push_back(i);
         nextCells[i] = cell;
     }
     finishStep();
@@ -201,13 +204,15 @@ void PhotolithographicEtcher::rebuildFront()
 
 void PhotolithographicEtcher::rebuildSurface()
 {
+    if (scan.empty())
+        scan.push_back(Surfaces::SurfaceScan::closed(width, height, depth, cells, Undeveloped(),
+                                                     developedCell()));
+    else
+        scan.front().resample(cells, Undeveloped(), crossed);
     // The old surface goes first, so it never holds memory beside the new one.
     developedSurface = Surfaces::CellSurface();
-    std::vector<Surfaces::SurfaceScan> scans;
-    scans.push_back(Surfaces::SurfaceScan::closed(width, height, depth, cells, Undeveloped(),
-                                                  developedCell()));
-    developedSurface = std::move(
-        Surfaces::CellSurface::build(scans, memoryCheck(width, height, depth).bytes()).front());
+    developedSurface =
+        std::move(Surfaces::CellSurface::build(scan, memoryCheck(width, height, depth).bytes()).front());
 }
 
 void PhotolithographicEtcher::save()

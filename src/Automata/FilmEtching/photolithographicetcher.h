@@ -44,6 +44,11 @@ private:
     // The cells of the current buffer that the update may change, in volume order.
     std::vector<std::int64_t> front;
     Surfaces::CellSurface developedSurface;
+    // The sampled cubes of the surface, kept between steps so that a step
+    // samples again only the cubes around cells that crossed 0.
+    std::vector<Surfaces::SurfaceScan> scan;
+    // Cells of this step whose developed > 0 changed.
+    std::vector<long long> crossed;
 
     void rebuildFront();
     void rebuildSurface();
