@@ -1,6 +1,7 @@
 #include "photolithographicetcher.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "../Surfaces/surfacebudget.h"
 #include "photolithographicetcherpainter.h"
@@ -175,11 +176,16 @@ void PhotolithographicEtcher::rebuildFront()
     const int h = height;
     const int d = depth;
     const std::int64_t strideX = static_cast<std::int64_t>(h) * d;
-    std::vector<std::int64_t> next;
-    next.reserve(front.size());
+    // Most steps block no cell: then the front stays as it is.
+    if (std::none_of(front.begin(), front.end(), [this](std::int64_t i) { return cells[i].blocked; }))
+        return;
+    // The cells that stay are in order already; only the woken ones are sorted.
+    std::vector<std::int64_t> kept;
+    std::vector<std::int64_t> woken;
+    kept.reserve(front.size());
     for (const std::int64_t i : front) {
         if (!cells[i].blocked) {
-            next.push_back(i);
+            kept.push_back(i);
             continue;
         }
         // A fully developed cell wakes its whole block and leaves the front;
@@ -194,12 +200,13 @@ void PhotolithographicEtcher::rebuildFront()
                 for (int bz = std::max(z - 1, 0); bz <= std::min(z + 1, d - 1); ++bz) {
                     const std::int64_t n = (static_cast<std::int64_t>(bx) * h + by) * d + bz;
                     if (!cells[n].blocked)
-                        next.push_back(n);
+                        woken.push_back(n);
                 }
     }
-    std::sort(next.begin(), next.end());
-    next.erase(std::unique(next.begin(), next.end()), next.end());
-    front.swap(next);
+    std::sort(woken.begin(), woken.end());
+    front.clear();
+    std::merge(kept.begin(), kept.end(), woken.begin(), woken.end(), std::back_inserter(front));
+    front.erase(std::unique(front.begin(), front.end()), front.end());
 }
 
 void PhotolithographicEtcher::rebuildSurface()
