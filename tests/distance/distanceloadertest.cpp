@@ -111,14 +111,11 @@ TEST(DistanceCountingExamples, EachEntryRunsItsExample)
     EXPECT_EQ(2u, flat->getCells()[flat->index(80, 20)].state);
     EXPECT_EQ(0u, flat->getCells()[flat->index(20, 100)].state);
 
-    TestSupport::ScriptedScope scope;
-    scope->queueOpenFile(TestSupport::examplePath("3d-film-distance-deposition/heightmap.png"));
-    const auto volume = TestSupport::buildEntry<DistanceCountingFilmDeposition3D>(distance3DEntry);
+    const auto volume = TestSupport::buildExample<DistanceCountingFilmDeposition3D>(distance3DEntry);
     ASSERT_TRUE(volume);
     for (int step = 0; step < 12; ++step)
         volume->step();
     // Film right above the base, none high above it.
     EXPECT_EQ(2, volume->getCells()[volume->index(36, 0, 20)]);
     EXPECT_EQ(0, volume->getCells()[volume->index(36, 0, 60)]);
-    scope->closeForms();
 }
