@@ -53,7 +53,8 @@ DistanceCounting3DFilmDepositionDialog::DistanceCounting3DFilmDepositionDialog(
     dsbThickness->setRange(1.0, 1000.0);
     // The model's own thickness, so that the box shows what is in force and
     // any other value is a change.
-    dsbThickness->setValue(startThickness);
+    if (automaton)
+        dsbThickness->setValue(automaton->getThickness());
     lblThickness->setBuddy(dsbThickness);
 
     auto* heading = new QHBoxLayout;

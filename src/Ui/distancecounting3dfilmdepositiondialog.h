@@ -25,9 +25,6 @@ public:
         Automata::FilmDeposition::DistanceCountingFilmDeposition3D* automaton,
         QWidget* parent = nullptr);
 
-    // The thickness the model starts with, which the form shows at first.
-    static constexpr double startThickness = 20.0;
-
 public slots:
     void generateSurface();
     void filmChanged(int i);

@@ -83,7 +83,7 @@ private:
     // front keeps its value in both.
     void gatherFront(int task);
     void updateVoxel(int task, std::int64_t i, int x, int y, int z);
-    // Queues a woken voxel of column x for the next front.
+    // Queues a woken voxel, lying at x, for the next front.
     void wake(int task, std::int64_t voxel, int x);
     bool buildSurfaces();
 
