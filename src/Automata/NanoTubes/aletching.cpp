@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "../columnbands.h"
 #include "../painter2d.h"
@@ -30,6 +31,11 @@ std::int32_t fromElectrolyte(const AlCell* neighbour, int slot)
     return neighbour && neighbour->phase == AlCell::Electrolyte ? neighbour->particles[slot] : AlCell::None;
 }
 
+bool sameCell(const AlCell& a, const AlCell& b)
+{
+    return std::memcmp(&a, &b, sizeof(AlCell)) == 0;
+}
+
 // The numbers of kind-A and kind-B particles among four.
 void countKinds(const std::int32_t (&particles)[4], int& a, int& b)
 {
@@ -40,12 +46,34 @@ void countKinds(const std::int32_t (&particles)[4], int& a, int& b)
     }
 }
 
+// The number of draws d = 0, 1, ... for which holds(d) is true, for a
+// condition that holds for the smallest draws only.
+template <typename Condition>
+int drawsWhere(Condition holds)
+{
+    int d = 0;
+    while (d <= Random::RandMax && holds(d))
+        ++d;
+    return d;
+}
+
+double probability(int draw)
+{
+    return draw / static_cast<double>(Random::RandMax);
+}
+
 } // namespace
 
 AlEtching::AlEtching(int width, int height, const int* codes, const Parameters& parameters)
     : Automaton2D<AlCell>(width, height), codes(codes, codes + cellCount()),
       parameters(parameters), scale(std::max(1, parameters.scaleConstant)),
-      seed(Random::seed(0))
+      seed(Random::seed(0)),
+      kindAFrom(drawsWhere([&](int d) {
+          return !(static_cast<float>(probability(d)) > 1.0 - parameters.fractionA);
+      })),
+      kindBBelow(drawsWhere(
+          [&](int d) { return parameters.fractionB > static_cast<float>(probability(d)); })),
+      migrateBelow(drawsWhere([&](int d) { return parameters.electroMigration > probability(d); }))
 {
     for (std::size_t i = 0; i < cellCount(); ++i) {
         cells[i] = AlCell();
@@ -73,12 +101,10 @@ int AlEtching::convertColor(int red, int green, int blue)
 template <typename Draw>
 int AlEtching::randomParticle(Draw& draw) const
 {
-    const float u = static_cast<float>(draw() / static_cast<double>(Random::RandMax));
-    if (u > 1.0 - parameters.fractionA)
+    const int d = draw();
+    if (d >= kindAFrom)
         return AlCell::KindA;
-    if (parameters.fractionB > u)
-        return AlCell::KindB;
-    return AlCell::None;
+    return d < kindBBelow ? AlCell::KindB : AlCell::None;
 }
 
 void AlEtching::seedParticles()
@@ -94,17 +120,18 @@ void AlEtching::seedParticles()
 
 void AlEtching::place(AlCell& cell, int a, int b, Random::Stream& random) const
 {
-    if (a > 0 && parameters.electroMigration > random.uniform()) {
+    if (a > 0 && random.draw() < migrateBelow) {
         cell.particles[AlCell::Down] = AlCell::KindA;
         --a;
     }
-    if (b > 0 && parameters.electroMigration > random.uniform()) {
+    if (b > 0 && random.draw() < migrateBelow) {
         cell.particles[AlCell::Up] = AlCell::KindB;
         --b;
     }
     const auto put = [&](std::int32_t kind) {
         for (;;) {
-            const int k = std::min(3, static_cast<int>(4 * random.uniform()));
+            // floor(4 d / 32767), a draw of 32767 counting as 3.
+            const int k = std::min(3, 4 * random.draw() / Random::RandMax);
             if (cell.particles[k] == AlCell::None) {
                 cell.particles[k] = kind;
                 return;
@@ -182,7 +209,10 @@ void AlEtching::updateColumns(int from, int to)
                 result.particles[AlCell::Right] = fromElectrolyte(east, AlCell::Left);
                 result.particles[AlCell::Left] = fromElectrolyte(west, AlCell::Right);
             }
-            next[y] = result;
+            // Aluminium away from the electrolyte holds the same in both
+            // buffers: leaving it untouched saves writing back half the lattice.
+            if (result.phase == AlCell::Electrolyte || !sameCell(next[y], result))
+                next[y] = result;
         }
     }
 }

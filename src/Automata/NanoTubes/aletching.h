@@ -63,6 +63,12 @@ private:
     Parameters parameters;
     int scale;
     std::uint32_t seed;
+    // The probabilities as draws: a draw d (0 .. 32767) gives kind A from
+    // kindAFrom on, else kind B below kindBBelow, and electromigrates below
+    // migrateBelow; the same outcomes as comparing d / 32767 with them.
+    int kindAFrom;
+    int kindBBelow;
+    int migrateBelow;
 };
 
 } // namespace Automata::NanoTubes

@@ -14,6 +14,12 @@ namespace {
 const PhaseColor colors[] = {phaseColor(Electrolyte), phaseColor(Ti), phaseColor(TiOxide),
                              phaseColor(InertOxide)};
 
+bool sameCell(const TiCell& a, const TiCell& b)
+{
+    return a.phase == b.phase && a.source == b.source && a.distance[0] == b.distance[0] &&
+           a.distance[1] == b.distance[1];
+}
+
 float squaredLength(const float (&v)[2])
 {
     return v[0] * v[0] + v[1] * v[1];
@@ -116,86 +122,95 @@ void TiEmpiricNanotubeAutomaton::step()
 void TiEmpiricNanotubeAutomaton::updateColumns(int from, int to)
 {
     for (int x = from; x < to; ++x) {
+        const TiCell* column = cells + static_cast<std::size_t>(x) * height;
+        const TiCell* left = x > 0 ? column - height : nullptr;
+        const TiCell* right = x + 1 < width ? column + height : nullptr;
         TiCell* next = nextCells + static_cast<std::size_t>(x) * height;
-        for (int y = 0; y < height; ++y)
-            next[y] = nextCell(x, y);
+        for (int y = 0; y < height; ++y) {
+            // Most of the lattice is settled: pore sources in the electrolyte,
+            // and Ti among Ti, which nothing offers a vector.
+            const TiCell& cell = column[y];
+            const bool settled =
+                cell.phase == Electrolyte
+                    ? cell.source != 0
+                    : cell.phase == Ti && (!left || left[y].phase == Ti) &&
+                          (!right || right[y].phase == Ti) && (y == 0 || column[y - 1].phase == Ti) &&
+                          (y + 1 == height || column[y + 1].phase == Ti);
+            // A settled cell usually holds the same in both buffers: leaving
+            // the copy untouched saves writing back most of the lattice.
+            if (!settled)
+                next[y] = nextCell(column, left, right, y);
+            else if (!sameCell(next[y], cell))
+                next[y] = cell;
+        }
     }
 }
 
-TiCell TiEmpiricNanotubeAutomaton::nextCell(int x, int y) const
+TiCell TiEmpiricNanotubeAutomaton::nextCell(const TiCell* column, const TiCell* left,
+                                            const TiCell* right, int y) const
 {
-    const TiCell& cell = cells[index(x, y)];
+    const TiCell& cell = column[y];
     if (cell.phase == Electrolyte && cell.source)
         return cell;
 
-    // The edge neighbours west, east, south, north, each offering its vector
-    // plus the step to this cell.
-    struct Offer {
-        std::uint32_t phase;
-        float q[2];
-        float length2;
+    // The edge neighbours west, east, south, north (null beyond the lattice),
+    // each offering its vector plus the step to this cell.
+    const TiCell* neighbours[4] = {left ? left + y : nullptr, right ? right + y : nullptr,
+                                   y > 0 ? column + y - 1 : nullptr,
+                                   y + 1 < height ? column + y + 1 : nullptr};
+    const float steps[4][2] = {{cellSizeX, 0.0f}, {cellSizeX, 0.0f}, {0.0f, cellSizeY}, {0.0f, cellSizeY}};
+    const auto offer = [&](int i, float (&q)[2]) {
+        q[0] = neighbours[i]->distance[0] + steps[i][0];
+        q[1] = neighbours[i]->distance[1] + steps[i][1];
+        return squaredLength(q);
     };
-    Offer offers[4];
-    int count = 0;
-    const auto offer = [&](int nx, int ny, float ex, float ey) {
-        if (nx < 0 || nx >= width || ny < 0 || ny >= height)
-            return;
-        const TiCell& n = cells[index(nx, ny)];
-        Offer& o = offers[count++];
-        o.phase = n.phase;
-        o.q[0] = n.distance[0] + ex;
-        o.q[1] = n.distance[1] + ey;
-        o.length2 = squaredLength(o.q);
-    };
-    offer(x - 1, y, cellSizeX, 0.0f);
-    offer(x + 1, y, cellSizeX, 0.0f);
-    offer(x, y - 1, 0.0f, cellSizeY);
-    offer(x, y + 1, 0.0f, cellSizeY);
 
     TiCell result = cell;
+    float q[2];
     if (cell.phase == Ti) {
-        for (int i = 0; i < count; ++i) {
-            const Offer& o = offers[i];
-            if ((o.phase == Electrolyte || o.phase == TiOxide) && o.length2 <= oxideRadius2) {
-                result.phase = TiOxide;
-                if (!cell.source) {
-                    result.distance[0] = o.q[0];
-                    result.distance[1] = o.q[1];
-                }
-                return result;
+        // The first electrolyte or oxide neighbour within the oxide radius oxidises it.
+        for (int i = 0; i < 4; ++i) {
+            const TiCell* n = neighbours[i];
+            if (!n || (n->phase != Electrolyte && n->phase != TiOxide) || offer(i, q) > oxideRadius2)
+                continue;
+            result.phase = TiOxide;
+            if (!cell.source) {
+                result.distance[0] = q[0];
+                result.distance[1] = q[1];
             }
+            return result;
         }
         return result;
     }
 
     // Oxide opens into electrolyte within the pore radius of an electrolyte
-    // neighbour's offer.
-    if (cell.phase == TiOxide) {
-        for (int i = 0; i < count; ++i) {
-            const Offer& o = offers[i];
-            if (o.phase == Electrolyte && o.length2 <= poreRadius2) {
-                result.phase = Electrolyte;
-                if (!cell.source) {
-                    result.distance[0] = o.q[0];
-                    result.distance[1] = o.q[1];
-                }
-                return result;
+    // neighbour's offer; free oxide and electrolyte otherwise take the
+    // shortest offer of an electrolyte neighbour, the later one on a tie,
+    // when it is no longer than their own.
+    float best[2] = {0.0f, 0.0f};
+    float bestLength2 = -1.0f;
+    for (int i = 0; i < 4; ++i) {
+        const TiCell* n = neighbours[i];
+        if (!n || n->phase != Electrolyte)
+            continue;
+        const float length2 = offer(i, q);
+        if (cell.phase == TiOxide && length2 <= poreRadius2) {
+            result.phase = Electrolyte;
+            if (!cell.source) {
+                result.distance[0] = q[0];
+                result.distance[1] = q[1];
             }
-        }
-        if (cell.source)
             return result;
+        }
+        if (bestLength2 < 0.0f || length2 <= bestLength2) {
+            bestLength2 = length2;
+            best[0] = q[0];
+            best[1] = q[1];
+        }
     }
-
-    // Free oxide and electrolyte take the shortest offer of an electrolyte
-    // neighbour, the later one on a tie, when it is no longer than their own.
-    const Offer* best = nullptr;
-    for (int i = 0; i < count; ++i) {
-        if (offers[i].phase == Electrolyte && (!best || offers[i].length2 <= best->length2))
-            best = &offers[i];
-    }
-    if (best && best->length2 <= squaredLength(cell.distance)) {
-        result.distance[0] = best->q[0];
-        result.distance[1] = best->q[1];
+    if (!cell.source && bestLength2 >= 0.0f && bestLength2 <= squaredLength(cell.distance)) {
+        result.distance[0] = best[0];
+        result.distance[1] = best[1];
     }
     return result;
 }

@@ -53,7 +53,7 @@ public:
 
 private:
     void updateColumns(int from, int to);
-    TiCell nextCell(int x, int y) const;
+    TiCell nextCell(const TiCell* column, const TiCell* left, const TiCell* right, int y) const;
     bool hasElectrolyteAround(int x, int y) const;
 
     std::vector<int> codes;
