@@ -260,11 +260,12 @@ TEST(TwoDimensionalInterpolationDialog, TableRowsBecomeFixedCellsAndDatFilesFill
     // A grid of 2/3: the boxes show six decimals, the cells use the exact spacing.
     QByteArray thirds = "t\n3\nX\nY\nZ\n";
     for (int i = 0; i < 4; ++i)
-        thirds += QByteArray::number(0.1 + i * 2.0 / 3.0, 'g', 17) + " 0.1 " + QByteArray::number(i) + "\n";
+        thirds += QByteArray::number(0.1 + i * 2.0 / 3.0, 'g', 17) + " 0.1 " + (i < 3 ? QByteArray::number(i) : "4123456.5") + "\n";
     EXPECT_EQ(d.load(thirds), QStringList());
     EXPECT_EQ(d.widget<QSpinBox>("sbxSizeX")->value(), 4);
     EXPECT_EQ(d.widget<QDoubleSpinBox>("dbxSpacing")->value(), 0.666667);
-    EXPECT_EQ(d.dialog.getValues(), (Values{0, 1, 2, 3}));
+    EXPECT_EQ(d.widget<QTableWidget>("tblInitialStates")->item(3, 2)->text(), "4123456.5");
+    EXPECT_EQ(d.dialog.getValues(), (Values{0, 1, 2, 4123456.5}));
     EXPECT_EQ(d.dialog.getFixed(), Flags(4, true));
     // A grid of 0.1 cell by cell.
     QByteArray tenths = "t\n3\nX\nY\nZ\n";
