@@ -39,13 +39,15 @@ QLabel* label(const char* name, const char* text, QWidget* parent)
     return l;
 }
 
-QSpinBox* cellsBox(const char* name, const char* tip, QWidget* parent)
+QSpinBox* cellsBox(const char* name, char axis, QWidget* parent)
 {
     auto* box = new QSpinBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setRange(1, Persistence::InterpolationDat::maxSize);
     box->setValue(1);
-    box->setToolTip(trText(tip));
+    box->setToolTip(trText("Number of cells along the %1 direction. The higher the number of "
+                           "cells, the higher the resolution and processing times.")
+                        .arg(QLatin1Char(axis)));
     return box;
 }
 
@@ -84,14 +86,10 @@ TwoDimensionalInterpolationOptionsDialog::TwoDimensionalInterpolationOptionsDial
     setObjectName(QStringLiteral("TwoDimensionalInterpolationOptionsForm"));
     setWindowTitle(trText("2D Interpolation Input"));
 
-    const char* cellsTip = "Number of cells along the %1 direction. The higher the number of "
-                           "cells, the higher the resolution and processing times.";
     lblSizeX = label("lblSizeX", "Cells X", this);
-    sbxSizeX = cellsBox("sbxSizeX", "", this);
-    sbxSizeX->setToolTip(trText(cellsTip).arg(QLatin1Char('X')));
+    sbxSizeX = cellsBox("sbxSizeX", 'X', this);
     lblSizeY = label("lblSizeY", "Cells Y", this);
-    sbxSizeY = cellsBox("sbxSizeY", "", this);
-    sbxSizeY->setToolTip(trText(cellsTip).arg(QLatin1Char('Y')));
+    sbxSizeY = cellsBox("sbxSizeY", 'Y', this);
     lblBaseX = label("lblBaseX", "Base X", this);
     dbxBaseX = positionBox("dbxBaseX", 0.0,
                            "The X position of the bottom-left corner of the first cell.", this);
