@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "aletchingloader.h"
 #include "binaryisotropicfilmdepositionloader.h"
 #include "cvdloader.h"
 #include "simplefilmdeposition2dloader.h"
@@ -19,6 +20,7 @@
 #include "photoresistetcherloader.h"
 #include "probabilisticsandautomatonloader.h"
 #include "sandautomatonloader.h"
+#include "tntloader2d.h"
 #include "simplediffusionanalyzerloader.h"
 #include "simplediffusionloader.h"
 #include "vtsoxidationloader.h"
@@ -66,18 +68,20 @@ const CatalogueEntry entries[] = {
      [](QWidget* parent) { return InterpolationLoader(parent, 0).loadSingleDimension(); }},
     {"Cubic Interpolation Rule (1D)",
      [](QWidget* parent) { return InterpolationLoader(parent, 1).loadSingleDimension(); }},
-    {"Bilinear Interpolation Rule (2D)", nullptr},
+    {"Bilinear Interpolation Rule (2D)",
+     [](QWidget* parent) { return InterpolationLoader(parent, 0).loadTwoDimensional(); }},
     {"2D Film Height Deposition", [](QWidget*) -> Automata::Automaton* {
          return new Automata::FilmDeposition::HeightCountingFilmDeposition2D;
      }},
     {"2D Film Distance Deposition", buildWith<DistanceCountingFilmDeposition2DLoader>},
     {"3D Film Distance Deposition", buildWith<DistanceCountingFilmDeposition3DLoader>},
-    {"Variable Rectangular Neighborhood Interpolation", nullptr},
+    {"Variable Rectangular Neighborhood Interpolation",
+     [](QWidget* parent) { return InterpolationLoader(parent, 1).loadTwoDimensional(); }},
     {"Anisotropic Huygens Deposition", nullptr},
     {"Anisotropic Huygens Deposition 2", nullptr},
     {"Anisotropic Huygens Deposition 3D", nullptr},
-    {"Al Etching", nullptr},
-    {"Ti Nanotubes", nullptr},
+    {"Al Etching", buildWith<AlEtchingLoader>},
+    {"Ti Nanotubes", buildWith<TNTLoader2D>},
     {"Diffusion", nullptr},
     {"Ti Oxidation", nullptr},
     {"Ti Anodization", nullptr},

@@ -132,4 +132,9 @@ Corpus Seeds::tables()
     return Corpus{exampleFiles(QStringLiteral("*.csv")), {}};
 }
 
+Corpus Seeds::points()
+{
+    return Corpus{exampleFiles(QStringLiteral("*.dat")), {}};
+}
+
 } // namespace Fuzz
