@@ -2,11 +2,14 @@
 
 #include <iterator>
 
+#include "aletchingloader.h"
 #include "binaryisotropicfilmdepositionloader.h"
 #include "cvdloader.h"
 #include "simplefilmdeposition2dloader.h"
 #include "simplefilmdeposition3dloader.h"
 #include "dealgroveoxidation2dloader.h"
+#include "distancecountingfilmdeposition2dloader.h"
+#include "distancecountingfilmdeposition3dloader.h"
 #include "fhpdepositionloader.h"
 #include "fhploader.h"
 #include "Interaction/interaction.h"
@@ -14,8 +17,10 @@
 #include "loader2d.h"
 #include "multifhpautomatonloader.h"
 #include "oxidation2dloader.h"
+#include "photoresistetcherloader.h"
 #include "probabilisticsandautomatonloader.h"
 #include "sandautomatonloader.h"
+#include "tntloader2d.h"
 #include "tietchingandoxidationloader.h"
 #include "tntanodizationloader2d.h"
 #include "tntdiffusionloader2d.h"
@@ -23,6 +28,7 @@
 #include "simplediffusionanalyzerloader.h"
 #include "simplediffusionloader.h"
 #include "vtsoxidationloader.h"
+#include "../Automata/FilmDeposition/heightcountingfilmdeposition2d.h"
 #include "../Automata/Interpolation/annealingrulemooreneighborhood.h"
 
 namespace Input {
@@ -47,7 +53,7 @@ const CatalogueEntry entries[] = {
     {"Multi-Automata Etcher", nullptr},
     {"CVD Binary 2D Automaton", buildWith<CvdLoader>},
     {"Isotropic GA", buildWith<BinaryIsotropicFilmDepositionLoader>},
-    {"Photolithographic Simulator", nullptr},
+    {"Photolithographic Simulator", buildWith<PhotoresistEtcherLoader>},
     {"Multi FHP Automaton", buildWith<MultiFhpAutomatonLoader>},
     {"2D Oxidation", buildWith<Oxidation2DLoader>},
     {"2D Oxidation (Deal-Grove)", buildWith<DealGroveOxidation2DLoader>},
@@ -66,16 +72,20 @@ const CatalogueEntry entries[] = {
      [](QWidget* parent) { return InterpolationLoader(parent, 0).loadSingleDimension(); }},
     {"Cubic Interpolation Rule (1D)",
      [](QWidget* parent) { return InterpolationLoader(parent, 1).loadSingleDimension(); }},
-    {"Bilinear Interpolation Rule (2D)", nullptr},
-    {"2D Film Height Deposition", nullptr},
-    {"2D Film Distance Deposition", nullptr},
-    {"3D Film Distance Deposition", nullptr},
-    {"Variable Rectangular Neighborhood Interpolation", nullptr},
+    {"Bilinear Interpolation Rule (2D)",
+     [](QWidget* parent) { return InterpolationLoader(parent, 0).loadTwoDimensional(); }},
+    {"2D Film Height Deposition", [](QWidget*) -> Automata::Automaton* {
+         return new Automata::FilmDeposition::HeightCountingFilmDeposition2D;
+     }},
+    {"2D Film Distance Deposition", buildWith<DistanceCountingFilmDeposition2DLoader>},
+    {"3D Film Distance Deposition", buildWith<DistanceCountingFilmDeposition3DLoader>},
+    {"Variable Rectangular Neighborhood Interpolation",
+     [](QWidget* parent) { return InterpolationLoader(parent, 1).loadTwoDimensional(); }},
     {"Anisotropic Huygens Deposition", nullptr},
     {"Anisotropic Huygens Deposition 2", nullptr},
     {"Anisotropic Huygens Deposition 3D", nullptr},
-    {"Al Etching", nullptr},
-    {"Ti Nanotubes", nullptr},
+    {"Al Etching", buildWith<AlEtchingLoader>},
+    {"Ti Nanotubes", buildWith<TNTLoader2D>},
     {"Diffusion", buildWith<TNTExperimentalLoader>},
     {"Ti Oxidation", buildWith<TNTDiffusionLoader2D>},
     {"Ti Anodization", buildWith<TNTAnodizationLoader2D>},

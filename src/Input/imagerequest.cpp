@@ -45,9 +45,14 @@ QImage readPlainNamed(const QString& name, const ImageFiles::SizeFilter& accept)
 
 } // namespace
 
-QImage ImageRequest::askPlain(QWidget* parent, const QString& folder, const ImageFiles::SizeFilter& accept)
+QImage ImageRequest::askPlain(QWidget* parent, const QString& folder, const ImageFiles::SizeFilter& accept,
+                              QString* chosen)
 {
-    return readPlainNamed(askName(parent, folder), accept);
+    const QString name = askName(parent, folder);
+    const QImage image = readPlainNamed(name, accept);
+    if (chosen && !image.isNull())
+        *chosen = name;
+    return image;
 }
 
 QImage ImageRequest::readPlain(const QString& name, const ImageFiles::SizeFilter& accept)

@@ -21,8 +21,10 @@ public:
     // image can be read, also after a cancelled dialog, a parentless warning
     // says "Could not open input file!" and the result is null. `accept`
     // may refuse the picture by its size before it is decoded.
+    // When `chosen` is given, it becomes the file's name once the image loaded.
     static QImage askPlain(QWidget* parent, const QString& folder,
-                           const Persistence::ImageFiles::SizeFilter& accept = {});
+                           const Persistence::ImageFiles::SizeFilter& accept = {},
+                           QString* chosen = nullptr);
     // The same for a picture named in a dialog; an empty name is noted as missing.
     static QImage readPlain(const QString& name,
                             const Persistence::ImageFiles::SizeFilter& accept = {});

@@ -30,15 +30,15 @@ SelectNeighborhoodSizeDialog::SelectNeighborhoodSizeDialog(QWidget* parent) : QD
     setWindowTitle(trText("Dialog"));
     resize(400, 104);
 
-    sbxSizeX = sizeBox("sbxSizeX", this);
-    sbxSizeY = sizeBox("sbxSizeY", this);
+    sbxNeighborhoodSizeX = sizeBox("sbxNeighborhoodSizeX", this);
+    sbxNeighborhoodSizeY = sizeBox("sbxNeighborhoodSizeY", this);
     auto* buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel,
                                            Qt::Horizontal, this);
     buttonBox->setObjectName(QStringLiteral("buttonBox"));
 
     auto* rows = new QFormLayout;
-    rows->addRow(new QLabel(trText("Neighborhood Size X"), this), sbxSizeX);
-    rows->addRow(new QLabel(trText("Neighborhood Size Y"), this), sbxSizeY);
+    rows->addRow(new QLabel(trText("Neighborhood Size X"), this), sbxNeighborhoodSizeX);
+    rows->addRow(new QLabel(trText("Neighborhood Size Y"), this), sbxNeighborhoodSizeY);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(rows);
     layout->addWidget(buttonBox);
@@ -49,12 +49,12 @@ SelectNeighborhoodSizeDialog::SelectNeighborhoodSizeDialog(QWidget* parent) : QD
 
 int SelectNeighborhoodSizeDialog::getSizeX() const
 {
-    return sbxSizeX->value();
+    return sbxNeighborhoodSizeX->value();
 }
 
 int SelectNeighborhoodSizeDialog::getSizeY() const
 {
-    return sbxSizeY->value();
+    return sbxNeighborhoodSizeY->value();
 }
 
 } // namespace Ui

@@ -16,8 +16,8 @@ public:
     int getSizeY() const;
 
 private:
-    QSpinBox* sbxSizeX;
-    QSpinBox* sbxSizeY;
+    QSpinBox* sbxNeighborhoodSizeX;
+    QSpinBox* sbxNeighborhoodSizeY;
 };
 
 } // namespace Ui

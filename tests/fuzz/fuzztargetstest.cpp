@@ -94,4 +94,5 @@ FUZZ_TARGET(annealingimage, Fuzz::Seeds::picture(QStringLiteral("annealing-rule"
 FUZZ_TARGET(batchoptions, Fuzz::Seeds::commandLines())
 FUZZ_TARGET(batchrecipe, Fuzz::Seeds::recipes())
 FUZZ_TARGET(interpolationtable, Fuzz::Seeds::tables())
+FUZZ_TARGET(interpolationpoints, Fuzz::Seeds::points())
 FUZZ_TARGET(nanotuberesults, Fuzz::Seeds::resultTables())

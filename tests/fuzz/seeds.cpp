@@ -132,6 +132,11 @@ Corpus Seeds::tables()
     return Corpus{exampleFiles(QStringLiteral("*.csv")), {}};
 }
 
+Corpus Seeds::points()
+{
+    return Corpus{exampleFiles(QStringLiteral("*.dat")), {}};
+}
+
 Corpus Seeds::resultTables()
 {
     return Corpus{exampleFiles(QStringLiteral("*.txt")), {}};

@@ -32,6 +32,8 @@ public:
     static Corpus commandLines();
     // The examples' value tables.
     static Corpus tables();
+    // The examples' DAT files of scattered points.
+    static Corpus points();
     // The examples' result tables of the particle models.
     static Corpus resultTables();
 };
