@@ -45,9 +45,13 @@ QImage readPlainNamed(const QString& name, const ImageFiles::SizeFilter& accept)
 
 } // namespace
 
-QImage ImageRequest::askPlain(QWidget* parent, const QString& folder, const ImageFiles::SizeFilter& accept)
+QImage ImageRequest::askPlain(QWidget* parent, const QString& folder, const ImageFiles::SizeFilter& accept,
+                              QString* chosen)
 {
-    return readPlainNamed(askName(parent, folder), accept);
+    const QString name = askName(parent, folder);
+    if (chosen)
+        *chosen = name;
+    return readPlainNamed(name, accept);
 }
 
 QImage ImageRequest::readPlain(const QString& name, const ImageFiles::SizeFilter& accept)

@@ -20,9 +20,11 @@ public:
     // The plain loaders' way: an "Open Image" dialog in `folder`. When no
     // image can be read, also after a cancelled dialog, a parentless warning
     // says "Could not open input file!" and the result is null. `accept`
-    // may refuse the picture by its size before it is decoded.
+    // may refuse the picture by its size before it is decoded. `chosen`, when
+    // given, receives the name picked in the dialog.
     static QImage askPlain(QWidget* parent, const QString& folder,
-                           const Persistence::ImageFiles::SizeFilter& accept = {});
+                           const Persistence::ImageFiles::SizeFilter& accept = {},
+                           QString* chosen = nullptr);
     // The same for a picture named in a dialog; an empty name is noted as missing.
     static QImage readPlain(const QString& name,
                             const Persistence::ImageFiles::SizeFilter& accept = {});

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <vector>
+
+#include "filmcell.h"
+
+namespace Automata {
+namespace FilmDeposition {
+
+// The line-of-sight test of the directional Huygens models: from a source,
+// straight lattice lines to the points of a circle (flat) or sphere of radius
+// L; the share of them that run the full distance through empty space is
+// what the source sees of the open space around it.
+//
+// Cells are addressed as in a volume of width x height x depth, z fastest; a
+// flat lattice of W x H sites is the volume W x 1 x H, its circle in the x-z
+// plane.
+class HuygensRays {
+public:
+    // The directions: the lattice points q with L - 1/2 <= |q| < L + 1/2.
+    HuygensRays(double radius, bool flat);
+
+    // The share of directions open from (x, y, z). A line steps n = max |d_i|
+    // times; at step s coordinate i is sign(d_i) * ceil(|d_i| s / n), so it
+    // leaves the source's row, column or plane at once. The source itself
+    // and cells beyond the lattice are not looked at. A direction is open
+    // when no non-empty cell lies on its line, or the first one lies at
+    // squared distance L² - 0.001 or more. With L below 1/2 every direction
+    // is open.
+    double visibleFraction(const FilmCell* cells, int width, int height, int depth, int x, int y,
+                           int z) const;
+
+    std::size_t directionCount() const { return directions.size() / 3; }
+
+private:
+    // Squared distances below this may block a direction.
+    double blocking;
+    // dx, dy, dz of every direction.
+    std::vector<int> directions;
+};
+
+} // namespace FilmDeposition
+} // namespace Automata
