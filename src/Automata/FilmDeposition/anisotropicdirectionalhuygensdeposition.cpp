@@ -24,7 +24,7 @@ double windowRadius(const HuygensParameters& p, double diagonal)
 AnisotropicDirectionalHuygensDeposition::AnisotropicDirectionalHuygensDeposition(
     int width, int height, const FilmCell* initial, const HuygensParameters& parameters)
     : AnisotropicHuygensDepositionAutomaton(width, height, initial, parameters),
-      rays(windowRadius(parameters, std::hypot(width, height)), true)
+      rays(windowRadius(parameters, std::hypot(width, height)), true, width, 1, height)
 {
 }
 
@@ -42,7 +42,7 @@ void AnisotropicDirectionalHuygensDeposition::findSources(int x, std::vector<Sou
 
 double AnisotropicDirectionalHuygensDeposition::visibleFraction(int x, int y) const
 {
-    return rays.visibleFraction(cells, width, 1, height, x, 0, y);
+    return rays.visibleFraction(cells, x, 0, y);
 }
 
 long long AnisotropicDirectionalHuygensDeposition::reach(int x, int y) const

@@ -27,7 +27,7 @@ AnisotropicDirectionalHuygensDeposition3D::AnisotropicDirectionalHuygensDepositi
       occupationThreshold(parameters.occupationThreshold),
       maximumOccupation(parameters.maximumOccupation),
       radiusMultiplier(parameters.radiusMultiplier), law(parameters),
-      rays(windowRadius(parameters, width, height, depth), false)
+      rays(windowRadius(parameters, width, height, depth), false, width, height, depth)
 {
     std::copy(initial, initial + cellCount(), cells);
     std::copy(initial, initial + cellCount(), nextCells);
@@ -53,7 +53,7 @@ bool AnisotropicDirectionalHuygensDeposition3D::isSource(int x, int y, int z) co
 
 double AnisotropicDirectionalHuygensDeposition3D::visibleFraction(int x, int y, int z) const
 {
-    return rays.visibleFraction(cells, width, height, depth, x, y, z);
+    return rays.visibleFraction(cells, x, y, z);
 }
 
 long long AnisotropicDirectionalHuygensDeposition3D::reach(int x, int y, int z) const

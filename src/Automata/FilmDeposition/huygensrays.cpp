@@ -7,30 +7,6 @@
 namespace Automata {
 namespace FilmDeposition {
 
-HuygensRays::HuygensRays(double radius, bool flat) : blocking(radius * radius - 0.001)
-{
-    if (!(radius >= 0.5))
-        return;
-    const double inner = (radius - 0.5) * (radius - 0.5);
-    const double outer = (radius + 0.5) * (radius + 0.5);
-    const int extent = static_cast<int>(std::ceil(radius + 0.5));
-    const int extentY = flat ? 0 : extent;
-    for (int dx = -extent; dx <= extent; ++dx) {
-        for (int dy = -extentY; dy <= extentY; ++dy) {
-            for (int dz = -extent; dz <= extent; ++dz) {
-                const double squared = static_cast<double>(dx) * dx
-                                       + static_cast<double>(dy) * dy
-                                       + static_cast<double>(dz) * dz;
-                if (squared >= inner && squared < outer) {
-                    directions.push_back(dx);
-                    directions.push_back(dy);
-                    directions.push_back(dz);
-                }
-            }
-        }
-    }
-}
-
 namespace {
 
 // One axis of a lattice line: after step s of n the coordinate is
@@ -41,7 +17,7 @@ struct Axis {
     long long quotient = 0;
     long long remainder = 0;
 
-    Axis(int d) : sign(d < 0 ? -1 : 1), length(std::llabs(d)) {}
+    explicit Axis(int d) : sign(d < 0 ? -1 : 1), length(std::llabs(d)) {}
 
     long long advance(long long n)
     {
@@ -54,40 +30,111 @@ struct Axis {
     }
 };
 
+// Lines are kept stepped out beforehand up to this many cells in all.
+constexpr std::size_t keptSteps = std::size_t(1) << 22;
+
 } // namespace
 
-double HuygensRays::visibleFraction(const FilmCell* cells, int width, int height, int depth,
-                                    int x, int y, int z) const
+HuygensRays::HuygensRays(double radius, bool flat, int width, int height, int depth)
+    : width(width), height(height), depth(depth), blocking(radius * radius - 0.001)
+{
+    if (!(radius >= 0.5))
+        return;
+    const double inner = (radius - 0.5) * (radius - 0.5);
+    const double outer = (radius + 0.5) * (radius + 0.5);
+    const int extent = static_cast<int>(std::ceil(radius + 0.5));
+    const int extentY = flat ? 0 : extent;
+    for (int dx = -extent; dx <= extent; ++dx)
+        for (int dy = -extentY; dy <= extentY; ++dy)
+            for (int dz = -extent; dz <= extent; ++dz) {
+                const double squared = static_cast<double>(dx) * dx + static_cast<double>(dy) * dy
+                                       + static_cast<double>(dz) * dz;
+                if (squared >= inner && squared < outer)
+                    directions.insert(directions.end(), {dx, dy, dz});
+            }
+
+    // Every line steps at most about L cells before they stop blocking.
+    if (directionCount() * static_cast<std::size_t>(extent) > keptSteps)
+        return;
+    const long long strideX = static_cast<long long>(height) * depth;
+    for (std::size_t i = 0; i < directionCount(); ++i) {
+        const int* d = &directions[3 * i];
+        Axis ax(d[0]), ay(d[1]), az(d[2]);
+        const long long n = std::max(ax.length, std::max(ay.length, az.length));
+        for (long long s = 1; s <= n; ++s) {
+            const long long cx = ax.advance(n);
+            const long long cy = ay.advance(n);
+            const long long cz = az.advance(n);
+            if (static_cast<double>(cx * cx + cy * cy + cz * cz) >= blocking)
+                break;
+            steps.push_back(Step{static_cast<int>(cx), static_cast<int>(cy), static_cast<int>(cz),
+                                 cx * strideX + cy * depth + cz});
+            reachAll = std::max(reachAll, static_cast<int>(std::max({std::llabs(cx), std::llabs(cy),
+                                                                    std::llabs(cz)})));
+        }
+        lineEnds.push_back(steps.size());
+    }
+}
+
+bool HuygensRays::traceOpen(const FilmCell* cells, const int* d, int x, int y, int z) const
+{
+    Axis ax(d[0]), ay(d[1]), az(d[2]);
+    const long long n = std::max(ax.length, std::max(ay.length, az.length));
+    for (long long s = 1; s <= n; ++s) {
+        const long long cx = ax.advance(n);
+        const long long cy = ay.advance(n);
+        const long long cz = az.advance(n);
+        // Farther cells no longer block; the line only moves away.
+        if (static_cast<double>(cx * cx + cy * cy + cz * cz) >= blocking)
+            return true;
+        const long long px = x + cx;
+        const long long py = y + cy;
+        const long long pz = z + cz;
+        // Once out of the box a straight line never comes back.
+        if (px < 0 || px >= width || py < 0 || py >= height || pz < 0 || pz >= depth)
+            return true;
+        if (cells[(static_cast<std::size_t>(px) * height + py) * depth + pz].type != Empty)
+            return false;
+    }
+    return true;
+}
+
+double HuygensRays::visibleFraction(const FilmCell* cells, int x, int y, int z) const
 {
     const std::size_t count = directionCount();
     if (count == 0)
         return 1.0;
     std::size_t open = 0;
-    const int* d = directions.data();
-    for (std::size_t i = 0; i < count; ++i, d += 3) {
-        Axis ax(d[0]), ay(d[1]), az(d[2]);
-        const long long n = std::max(ax.length, std::max(ay.length, az.length));
+    if (lineEnds.size() != count) {
+        for (std::size_t i = 0; i < count; ++i)
+            open += traceOpen(cells, &directions[3 * i], x, y, z);
+        return static_cast<double>(open) / static_cast<double>(count);
+    }
+    const bool inside = x >= reachAll && x + reachAll < width && y >= reachAll
+                        && y + reachAll < height && z >= reachAll && z + reachAll < depth;
+    const FilmCell* source = cells + (static_cast<std::size_t>(x) * height + y) * depth + z;
+    std::size_t begin = 0;
+    for (const std::size_t end : lineEnds) {
         bool blocked = false;
-        for (long long s = 1; s <= n; ++s) {
-            const long long cx = ax.advance(n);
-            const long long cy = ay.advance(n);
-            const long long cz = az.advance(n);
-            // Farther cells no longer block; the line only moves away.
-            if (static_cast<double>(cx * cx + cy * cy + cz * cz) >= blocking)
-                break;
-            const long long px = x + cx;
-            const long long py = y + cy;
-            const long long pz = z + cz;
-            // Once out of the box a straight line never comes back.
-            if (px < 0 || px >= width || py < 0 || py >= height || pz < 0 || pz >= depth)
-                break;
-            if (cells[(static_cast<std::size_t>(px) * height + py) * depth + pz].type != Empty) {
-                blocked = true;
-                break;
+        if (inside) {
+            for (std::size_t s = begin; s < end && !blocked; ++s)
+                blocked = source[steps[s].offset].type != Empty;
+        } else {
+            for (std::size_t s = begin; s < end; ++s) {
+                const Step& step = steps[s];
+                const int px = x + step.dx;
+                const int py = y + step.dy;
+                const int pz = z + step.dz;
+                if (px < 0 || px >= width || py < 0 || py >= height || pz < 0 || pz >= depth)
+                    break;
+                if (source[step.offset].type != Empty) {
+                    blocked = true;
+                    break;
+                }
             }
         }
-        if (!blocked)
-            ++open;
+        open += !blocked;
+        begin = end;
     }
     return static_cast<double>(open) / static_cast<double>(count);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "filmcell.h"
@@ -17,8 +18,9 @@ namespace FilmDeposition {
 // plane.
 class HuygensRays {
 public:
-    // The directions: the lattice points q with L - 1/2 <= |q| < L + 1/2.
-    HuygensRays(double radius, bool flat);
+    // The directions: the lattice points q with L - 1/2 <= |q| < L + 1/2,
+    // for a volume of the given size.
+    HuygensRays(double radius, bool flat, int width, int height, int depth);
 
     // The share of directions open from (x, y, z). A line steps n = max |d_i|
     // times; at step s coordinate i is sign(d_i) * ceil(|d_i| s / n), so it
@@ -27,16 +29,35 @@ public:
     // when no non-empty cell lies on its line, or the first one lies at
     // squared distance L² - 0.001 or more. With L below 1/2 every direction
     // is open.
-    double visibleFraction(const FilmCell* cells, int width, int height, int depth, int x, int y,
-                           int z) const;
+    double visibleFraction(const FilmCell* cells, int x, int y, int z) const;
 
     std::size_t directionCount() const { return directions.size() / 3; }
 
 private:
+    struct Step {
+        int dx;
+        int dy;
+        int dz;
+        long long offset;
+    };
+
+    // Whether a line from (x, y, z) towards direction i is open, stepping
+    // it out afresh.
+    bool traceOpen(const FilmCell* cells, const int* direction, int x, int y, int z) const;
+
+    int width;
+    int height;
+    int depth;
     // Squared distances below this may block a direction.
     double blocking;
     // dx, dy, dz of every direction.
     std::vector<int> directions;
+    // The cells of every line that may block it, in order, when they fit in
+    // memory: line i is steps[lineEnds[i - 1] .. lineEnds[i]). A source
+    // farther than `reachAll` from every face needs no bounds checks.
+    std::vector<Step> steps;
+    std::vector<std::size_t> lineEnds;
+    int reachAll = 0;
 };
 
 } // namespace FilmDeposition
