@@ -31,12 +31,13 @@ AnisotropicDirectionalHuygensDeposition::AnisotropicDirectionalHuygensDeposition
 void AnisotropicDirectionalHuygensDeposition::prepareStep()
 {
     copyAndMarkVoids();
+    markEmptyAlongColumns(false);
 }
 
 void AnisotropicDirectionalHuygensDeposition::findSources(int x, std::vector<Source>& out)
 {
     for (int y = 0; y < height; ++y)
-        if (isSource(x, y, Void))
+        if (isMarkedSource(x, y, Void))
             out.push_back(Source{x, 0, y, 0});
 }
 

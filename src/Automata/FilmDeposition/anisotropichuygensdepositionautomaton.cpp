@@ -31,6 +31,7 @@ void AnisotropicHuygensDepositionAutomaton::copyAndMarkVoids()
 void AnisotropicHuygensDepositionAutomaton::prepareStep()
 {
     copyAndMarkVoids();
+    markEmptyAlongColumns(true);
     const int h = height;
     occupiedBelow.resize(static_cast<std::size_t>(width) * (h + 1));
     const FilmCell* current = cells;
@@ -49,7 +50,7 @@ void AnisotropicHuygensDepositionAutomaton::prepareStep()
 void AnisotropicHuygensDepositionAutomaton::findSources(int x, std::vector<Source>& out)
 {
     for (int y = 0; y < height; ++y)
-        if (isSource(x, y, Empty))
+        if (isMarkedSource(x, y, Empty))
             out.push_back(Source{x, 0, y, 0});
 }
 

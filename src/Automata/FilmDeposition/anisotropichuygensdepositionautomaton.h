@@ -44,6 +44,18 @@ protected:
 
     // The next lattice as a copy of the current one, and the voids marked.
     void copyAndMarkVoids();
+    // Whether the site is a source, the outside reading as `outside`, after
+    // markEmptyAlongColumns with the same outside.
+    bool isMarkedSource(int x, int y, FilmDepositionCell outside) const
+    {
+        const FilmDepositionCell type = cells[static_cast<std::size_t>(x) * height + y].type;
+        if (type == Film)
+            return nearEmpty(x, y, outside == Empty);
+        if (type == Substrate)
+            return (y + 1 < height ? cells[static_cast<std::size_t>(x) * height + y + 1].type
+                                   : outside) == Empty;
+        return false;
+    }
     // Whether the site is a source, the outside reading as `outside`.
     bool isSource(int x, int y, FilmDepositionCell outside) const
     {

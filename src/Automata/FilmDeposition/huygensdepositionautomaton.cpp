@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "../../Persistence/automatonarchiver.h"
+#include "../columnbands.h"
 #include "../painter2d.h"
 
 // The models call their emit(); Qt's signal keyword of that name is not used here.
@@ -51,6 +52,29 @@ void HuygensDepositionAutomaton::prepareStep()
     // Film never turns back into empty space, so the next lattice needs no
     // copy: solid sites rewrite themselves as the sources are found, and
     // empty sites no source reaches are empty in both lattices.
+    markEmptyAlongColumns(true);
+}
+
+void HuygensDepositionAutomaton::markEmptyAlongColumns(bool outsideOpen)
+{
+    emptyAlongColumns.resize(cellCount());
+    const int h = height;
+    const FilmCell* current = cells;
+    unsigned char* marks = emptyAlongColumns.data();
+    ColumnBands::run(width, [=](int begin, int end) {
+        for (int x = begin; x < end; ++x) {
+            const FilmCell* column = current + static_cast<std::size_t>(x) * h;
+            unsigned char* mark = marks + static_cast<std::size_t>(x) * h;
+            unsigned char below = outsideOpen;
+            unsigned char here = column[0].type == Empty;
+            for (int y = 0; y < h; ++y) {
+                const unsigned char above = y + 1 < h ? column[y + 1].type == Empty : outsideOpen;
+                mark[y] = below | here | above;
+                below = here;
+                here = above;
+            }
+        }
+    });
 }
 
 void HuygensDepositionAutomaton::findSources(int x, std::vector<Source>& out)
@@ -61,7 +85,7 @@ void HuygensDepositionAutomaton::findSources(int x, std::vector<Source>& out)
         if (!solid(column[y].type))
             continue;
         next[y].type = column[y].type;
-        if (touches(x, y, Empty, Empty))
+        if (nearEmpty(x, y, true))
             out.push_back(Source{x, 0, y, 0});
     }
 }

@@ -91,10 +91,27 @@ protected:
     // Deposits around the given sources.
     void emitAll(const std::vector<Source>& sources);
 
+    // Marks, for the sources of this step, every site with an empty site
+    // among itself and its two vertical neighbours; rows beyond the lattice
+    // count as empty when `outsideOpen`.
+    void markEmptyAlongColumns(bool outsideOpen);
+    // After markEmptyAlongColumns: whether the 3 x 3 block around (x, y)
+    // holds an empty site, columns beyond the lattice empty when
+    // `outsideOpen`. For a solid site, whether it touches empty space.
+    bool nearEmpty(int x, int y, bool outsideOpen) const
+    {
+        const unsigned char* middle = emptyAlongColumns.data() + static_cast<std::size_t>(x) * height + y;
+        return (x > 0 ? middle[-height] : outsideOpen) || middle[0]
+               || (x + 1 < width ? middle[height] : outsideOpen);
+    }
+
     float rate;
     float timeStep;
     float elapsedTime = 0.0f;
     float cellSize;
+
+private:
+    std::vector<unsigned char> emptyAlongColumns;
 };
 
 } // namespace FilmDeposition

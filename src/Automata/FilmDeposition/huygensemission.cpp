@@ -48,6 +48,19 @@ void HuygensEmission::writeDiscs(const FilmCell* current, FilmCell* next, int wi
     const long long span = floorSqrt(widest);
     const std::size_t slab = static_cast<std::size_t>(height) * depth;
     ColumnBands::run(width, [&](int begin, int end) {
+        // floorSqrt(reach - r2) for r2 = 0 .. reach, kept while sources share
+        // one reach (always so in the plain Huygens model).
+        std::vector<int> extents;
+        long long tabled = -1;
+        const auto extentAt = [&](long long reach, long long rest) {
+            if (reach != tabled && reach <= 65536) {
+                extents.resize(static_cast<std::size_t>(reach) + 1);
+                for (long long r2 = 0; r2 <= reach; ++r2)
+                    extents[static_cast<std::size_t>(r2)] = static_cast<int>(floorSqrt(reach - r2));
+                tabled = reach;
+            }
+            return reach == tabled ? extents[static_cast<std::size_t>(reach - rest)] : floorSqrt(rest);
+        };
         // Only the sources whose discs can reach the band.
         const auto first = std::lower_bound(
             sources.begin(), sources.end(), begin - span,
@@ -56,18 +69,18 @@ void HuygensEmission::writeDiscs(const FilmCell* current, FilmCell* next, int wi
             const Source& s = *it;
             if (s.reach < 0)
                 continue;
-            const long long extent = floorSqrt(s.reach);
+            const long long extent = extentAt(s.reach, s.reach);
             const int fromX = static_cast<int>(std::max<long long>(begin, s.x - extent));
             const int toX = static_cast<int>(std::min<long long>(end - 1, s.x + extent));
             for (int x = fromX; x <= toX; ++x) {
                 const long long dx = x - s.x;
                 const long long restX = s.reach - dx * dx;
-                const long long extentY = floorSqrt(restX);
+                const long long extentY = extentAt(s.reach, restX);
                 const int fromY = static_cast<int>(std::max<long long>(0, s.y - extentY));
                 const int toY = static_cast<int>(std::min<long long>(height - 1, s.y + extentY));
                 for (int y = fromY; y <= toY; ++y) {
                     const long long dy = y - s.y;
-                    const long long extentZ = floorSqrt(restX - dy * dy);
+                    const long long extentZ = extentAt(s.reach, restX - dy * dy);
                     const int fromZ = static_cast<int>(std::max<long long>(0, s.z - extentZ));
                     const int toZ = static_cast<int>(std::min<long long>(depth - 1, s.z + extentZ));
                     const std::size_t base = x * slab + static_cast<std::size_t>(y) * depth;
