@@ -199,6 +199,10 @@ TEST(HuygensDeposition, HugeRadiiFinishAtOnce)
     plain.step();
     AnisotropicHuygensDepositionAutomaton anisotropic(64, 48, profile.data(), parameters);
     anisotropic.step();
+    // The line-of-sight window stops at the lattice diagonal.
+    AnisotropicDirectionalHuygensDeposition directional(64, 48, profile.data(), parameters);
+    directional.step();
     EXPECT_EQ(0, count(plain, Empty));
     EXPECT_EQ(0, count(anisotropic, Empty));
+    EXPECT_EQ(0, count(directional, Empty));
 }

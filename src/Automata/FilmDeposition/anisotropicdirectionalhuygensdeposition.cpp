@@ -65,10 +65,7 @@ void AnisotropicDirectionalHuygensDeposition::updateCell(int x, int y)
 
 void AnisotropicDirectionalHuygensDeposition::neighbours(int x, int y, const FilmCell* out[8])
 {
-    static const int offsets[8][2] = {{-1, 0}, {-1, 1}, {0, 1}, {1, 1},
-                                      {1, 0},  {1, -1}, {0, -1}, {-1, -1}};
-    for (int i = 0; i < 8; ++i)
-        out[i] = &at(x + offsets[i][0], y + offsets[i][1], closedOutside);
+    neighboursWith(x, y, out, closedOutside);
 }
 
 } // namespace FilmDeposition

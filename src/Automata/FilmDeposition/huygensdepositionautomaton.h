@@ -58,6 +58,15 @@ protected:
     // negative for none; only reads the lattice.
     virtual long long reach(int x, int y) const;
 
+    // The eight neighbours in the order of neighbours(), `outside` beyond
+    // the lattice.
+    void neighboursWith(int x, int y, const FilmCell* out[8], const FilmCell& outside) const
+    {
+        static const int offsets[8][2] = {{-1, 0}, {-1, 1}, {0, 1}, {1, 1},
+                                          {1, 0},  {1, -1}, {0, -1}, {-1, -1}};
+        for (int i = 0; i < 8; ++i)
+            out[i] = &at(x + offsets[i][0], y + offsets[i][1], outside);
+    }
     // The current site, or the outside cell beyond the lattice.
     const FilmCell& at(int x, int y, const FilmCell& outside) const
     {

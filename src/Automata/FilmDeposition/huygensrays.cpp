@@ -30,6 +30,27 @@ struct Axis {
     }
 };
 
+// Steps the line towards d, calling visit(cx, cy, cz) with each cell's offset
+// while the cell may still block it (squared distance below `blocking`) and
+// visit returns true. Returns false when visit stopped it.
+template <typename Visit>
+bool walkLine(const int* d, double blocking, Visit visit)
+{
+    Axis ax(d[0]), ay(d[1]), az(d[2]);
+    const long long n = std::max(ax.length, std::max(ay.length, az.length));
+    for (long long s = 1; s <= n; ++s) {
+        const long long cx = ax.advance(n);
+        const long long cy = ay.advance(n);
+        const long long cz = az.advance(n);
+        // Farther cells no longer block; the line only moves away.
+        if (static_cast<double>(cx * cx + cy * cy + cz * cz) >= blocking)
+            return true;
+        if (!visit(cx, cy, cz))
+            return false;
+    }
+    return true;
+}
+
 // Lines are kept stepped out beforehand up to this many cells in all.
 constexpr std::size_t keptSteps = std::size_t(1) << 22;
 
@@ -58,45 +79,31 @@ HuygensRays::HuygensRays(double radius, bool flat, int width, int height, int de
         return;
     const long long strideX = static_cast<long long>(height) * depth;
     for (std::size_t i = 0; i < directionCount(); ++i) {
-        const int* d = &directions[3 * i];
-        Axis ax(d[0]), ay(d[1]), az(d[2]);
-        const long long n = std::max(ax.length, std::max(ay.length, az.length));
-        for (long long s = 1; s <= n; ++s) {
-            const long long cx = ax.advance(n);
-            const long long cy = ay.advance(n);
-            const long long cz = az.advance(n);
-            if (static_cast<double>(cx * cx + cy * cy + cz * cz) >= blocking)
-                break;
+        walkLine(&directions[3 * i], blocking, [&](long long cx, long long cy, long long cz) {
             steps.push_back(Step{static_cast<int>(cx), static_cast<int>(cy), static_cast<int>(cz),
                                  cx * strideX + cy * depth + cz});
             reachAll = std::max(reachAll, static_cast<int>(std::max({std::llabs(cx), std::llabs(cy),
                                                                     std::llabs(cz)})));
-        }
+            return true;
+        });
         lineEnds.push_back(steps.size());
     }
 }
 
 bool HuygensRays::traceOpen(const FilmCell* cells, const int* d, int x, int y, int z) const
 {
-    Axis ax(d[0]), ay(d[1]), az(d[2]);
-    const long long n = std::max(ax.length, std::max(ay.length, az.length));
-    for (long long s = 1; s <= n; ++s) {
-        const long long cx = ax.advance(n);
-        const long long cy = ay.advance(n);
-        const long long cz = az.advance(n);
-        // Farther cells no longer block; the line only moves away.
-        if (static_cast<double>(cx * cx + cy * cy + cz * cz) >= blocking)
-            return true;
+    bool open = true;
+    walkLine(d, blocking, [&](long long cx, long long cy, long long cz) {
         const long long px = x + cx;
         const long long py = y + cy;
         const long long pz = z + cz;
         // Once out of the box a straight line never comes back.
         if (px < 0 || px >= width || py < 0 || py >= height || pz < 0 || pz >= depth)
-            return true;
-        if (cells[(static_cast<std::size_t>(px) * height + py) * depth + pz].type != Empty)
             return false;
-    }
-    return true;
+        open = cells[(static_cast<std::size_t>(px) * height + py) * depth + pz].type == Empty;
+        return open;
+    });
+    return open;
 }
 
 double HuygensRays::visibleFraction(const FilmCell* cells, int x, int y, int z) const
