@@ -79,53 +79,48 @@ std::vector<FilmCell> run(const std::function<Model*()>& make, const Cells& cell
 
 TEST(FilmDepositionModels, KeepSubstrateAndFilmLeaveNoVoidAndDoNotDependOnTheWorkerCount)
 {
-    const int w = 41, h = 30;
+    const int w = 41, h = 30, d = 14;
     const auto profile = randomProfile(w, h, 1, 7);
+    const auto volume = randomProfile(17, 12, d, 11);
     HuygensParameters huygens;
     huygens.rate = 1.0f;
     huygens.timeStep = 2.0f;
-    const auto lattice2D = [](Model& m) -> const FilmCell* {
+    HuygensParameters huygens3D = huygens;
+    huygens3D.timeStep = 1.0f;
+    const Cells lattice = [](Model& m) -> const FilmCell* {
         return dynamic_cast<Automata::Automaton2D<FilmCell>&>(m).getCells();
+    };
+    const Cells volumeCells = [](Model& m) -> const FilmCell* {
+        return dynamic_cast<Automata::Automaton3D<FilmCell>&>(m).getCells();
     };
     // The envelope model keeps a fill of exactly 1 (and up to 1e-6 above) empty.
     const struct {
         std::function<Model*()> make;
         int steps;
         float fillLimit;
+        bool flat;
     } models[] = {
-        {[&] { return new ContinuousFilmDeposition2D(w, h, profile.data()); }, 60, 1.0f},
-        {[&] { return new ContinuousFilmDepositionVts2D(w, h, profile.data()); }, 20, 1.0f},
-        {[&] { return new IsotropicFilmDeposition(w, h, profile.data(), 0.5f, 1.0f, 0.05f); }, 60, 1.0f + 2e-6f},
-        {[&] { return new HuygensDepositionAutomaton(w, h, profile.data(), huygens); }, 5, 1.0f},
-        {[&] { return new AnisotropicHuygensDepositionAutomaton(w, h, profile.data(), huygens); }, 5, 1.0f},
-        {[&] { return new AnisotropicDirectionalHuygensDeposition(w, h, profile.data(), huygens); }, 5, 1.0f},
+        {[&] { return new ContinuousFilmDeposition2D(w, h, profile.data()); }, 60, 1.0f, true},
+        {[&] { return new ContinuousFilmDepositionVts2D(w, h, profile.data()); }, 20, 1.0f, true},
+        {[&] { return new IsotropicFilmDeposition(w, h, profile.data(), 0.5f, 1.0f, 0.05f); }, 60, 1.0f + 2e-6f, true},
+        {[&] { return new HuygensDepositionAutomaton(w, h, profile.data(), huygens); }, 5, 1.0f, true},
+        {[&] { return new AnisotropicHuygensDepositionAutomaton(w, h, profile.data(), huygens); }, 5, 1.0f, true},
+        {[&] { return new AnisotropicDirectionalHuygensDeposition(w, h, profile.data(), huygens); }, 5, 1.0f, true},
+        {[&] { return new AnisotropicDirectionalHuygensDeposition3D(17, 12, d, volume.data(), huygens3D); }, 3, 1.0f, false},
     };
     QThreadPool* pool = QThreadPool::globalInstance();
     const int threads = pool->maxThreadCount();
     for (const auto& m : models) {
         SCOPED_TRACE(&m - models);
+        const std::size_t count = m.flat ? profile.size() : volume.size();
         pool->setMaxThreadCount(1);
-        const auto single = run(m.make, lattice2D, profile.size(), m.steps, m.fillLimit);
+        const auto single = run(m.make, m.flat ? lattice : volumeCells, count, m.steps, m.fillLimit);
         pool->setMaxThreadCount(3);
-        const auto several = run(m.make, lattice2D, profile.size(), m.steps, m.fillLimit);
-        for (std::size_t i = 0; i < profile.size(); ++i) {
+        const auto several = run(m.make, m.flat ? lattice : volumeCells, count, m.steps, m.fillLimit);
+        for (std::size_t i = 0; i < count; ++i) {
             EXPECT_EQ(single[i].type, several[i].type) << i;
             EXPECT_EQ(single[i].value, several[i].value) << i;
         }
     }
-
-    const int d = 14;
-    const auto volume = randomProfile(17, 12, d, 11);
-    huygens.timeStep = 1.0f;
-    const auto make3D = [&] { return new AnisotropicDirectionalHuygensDeposition3D(17, 12, d, volume.data(), huygens); };
-    const auto cells3D = [](Model& m) -> const FilmCell* {
-        return dynamic_cast<AnisotropicDirectionalHuygensDeposition3D&>(m).getCells();
-    };
-    pool->setMaxThreadCount(1);
-    const auto single = run(make3D, cells3D, volume.size(), 3);
-    pool->setMaxThreadCount(3);
-    const auto several = run(make3D, cells3D, volume.size(), 3);
     pool->setMaxThreadCount(threads);
-    for (std::size_t i = 0; i < volume.size(); ++i)
-        EXPECT_EQ(single[i].type, several[i].type) << i;
 }

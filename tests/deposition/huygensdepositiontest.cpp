@@ -174,22 +174,6 @@ TEST(DirectionalHuygensDeposition, NarrowTrenchBottomGetsNothingAndTheBorderIsCl
     EXPECT_EQ(4u, open.sources.size());
 }
 
-TEST(DirectionalHuygensDeposition3D, SavesTheMiddleSliceTopFirst)
-{
-    // Column heights 1 at y = 0, 2 at y = 1 (the slice), 3 at y = 2.
-    std::vector<int> heights;
-    for (int x = 0; x < 2; ++x)
-        heights.insert(heights.end(), {1, 2, 3});
-    const auto volume = FilmTest::heightVolume(2, 3, 4, heights);
-    AnisotropicDirectionalHuygensDeposition3D model(2, 3, 4, volume.data(), withRate(0, 1));
-    std::vector<unsigned char> red(8), green(8), blue(8);
-    model.exportImage(red.data(), green.data(), blue.data());
-    // Element x * depth + row, row 0 the top (z = 3): white, white, red, red.
-    for (int x = 0; x < 2; ++x)
-        for (int row = 0; row < 4; ++row)
-            EXPECT_EQ(row < 2 ? 255 : 0, green[x * 4 + row]) << x << "," << row;
-}
-
 TEST(HuygensDeposition, HugeRadiiFinishAtOnce)
 {
     const auto profile = flat(64, 48, 10);
