@@ -105,6 +105,12 @@ TEST(IsotropicFilmDeposition, EnvelopeSetsTheSpeedOfEachNeighbourPattern)
     diagonal.step();
     EXPECT_FLOAT_EQ(0.025f * 0.70710677f, diagonal.getCells()[diagonal.index(1, 1)].value);
     EXPECT_EQ(0.0f, diagonal.getCells()[diagonal.index(2, 2)].value);
+    // The same from the right-hand side.
+    const auto mirrored = lattice({"...", "...", "..#"});
+    IsotropicFilmDeposition right(3, 3, mirrored.data(), 0.5f, 1.0f, 0.05f);
+    right.step();
+    EXPECT_FLOAT_EQ(0.025f * 0.70710677f, right.getCells()[right.index(1, 1)].value);
+    EXPECT_FLOAT_EQ(0.025f, right.getCells()[right.index(1, 0)].value);
     EXPECT_EQ(" hours", diagonal.getTimeInfo());
     EXPECT_FLOAT_EQ(0.05f, static_cast<float>(diagonal.getTime()));
 }

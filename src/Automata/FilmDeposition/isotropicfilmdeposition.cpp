@@ -46,6 +46,29 @@ const std::array<float, 256>& table()
 
 const FilmCell outsideCell(Empty, 0.0f);
 
+// The envelope index bits of a column's marks (bit 0 the site below, bit 1
+// the site itself, bit 2 the site above) seen from the column to the right
+// of it (the marks are of the left neighbours), from its own column and from
+// the column to its left.
+struct IndexBits {
+    unsigned char left[8];
+    unsigned char middle[8];
+    unsigned char right[8];
+    IndexBits()
+    {
+        for (int m = 0; m < 8; ++m) {
+            const bool below = m & 1;
+            const bool here = m & 2;
+            const bool above = m & 4;
+            left[m] = static_cast<unsigned char>((here ? 8 : 0) | (above ? 32 : 0) | (below ? 128 : 0));
+            middle[m] = static_cast<unsigned char>((above ? 1 : 0) | (below ? 2 : 0));
+            right[m] = static_cast<unsigned char>((here ? 4 : 0) | (above ? 16 : 0) | (below ? 64 : 0));
+        }
+    }
+};
+
+const IndexBits indexBits;
+
 inline int occupied(FilmDepositionCell type)
 {
     return type != Empty;
@@ -113,6 +136,23 @@ float IsotropicFilmDeposition::envelope(int index)
     return table()[static_cast<std::size_t>(index & 0xFF)];
 }
 
+void IsotropicFilmDeposition::markOccupied(int begin, int end)
+{
+    const int h = height;
+    for (int x = begin; x < end; ++x) {
+        const FilmCell* column = cells + static_cast<std::size_t>(x) * h;
+        unsigned char* mark = occupiedAlongColumns.data() + static_cast<std::size_t>(x) * h;
+        int below = 0;
+        int here = occupied(column[0].type);
+        for (int y = 0; y < h; ++y) {
+            const int above = y + 1 < h ? occupied(column[y + 1].type) : 0;
+            mark[y] = static_cast<unsigned char>(below | here << 1 | above << 2);
+            below = here;
+            here = above;
+        }
+    }
+}
+
 void IsotropicFilmDeposition::updateColumns(int begin, int end)
 {
     const int h = height;
@@ -121,16 +161,14 @@ void IsotropicFilmDeposition::updateColumns(int begin, int end)
     for (int x = begin; x < end; ++x) {
         FilmCell* column = cells + static_cast<std::size_t>(x) * h;
         FilmCell* next = nextCells + static_cast<std::size_t>(x) * h;
-        const FilmCell* left = x > 0 ? column - h : nullptr;
-        const FilmCell* right = x + 1 < w ? column + h : nullptr;
-        const auto type = [h](const FilmCell* c, int row) {
-            return c && row >= 0 && row < h ? c[row].type : Empty;
-        };
+        const unsigned char* middle = occupiedAlongColumns.data() + static_cast<std::size_t>(x) * h;
+        // Beyond the lattice nothing is occupied.
+        const unsigned char* left = x > 0 ? middle - h : nullptr;
+        const unsigned char* right = x + 1 < w ? middle + h : nullptr;
         for (int y = 0; y < h; ++y) {
             updateSite(column[y], next[y], growth, [&] {
-                return envelopeIndex(type(left, y), type(left, y + 1), type(column, y + 1),
-                                     type(right, y + 1), type(right, y), type(right, y - 1),
-                                     type(column, y - 1), type(left, y - 1));
+                return indexBits.left[left ? left[y] : 0] | indexBits.middle[middle[y]]
+                       | indexBits.right[right ? right[y] : 0];
             });
         }
     }
@@ -138,6 +176,8 @@ void IsotropicFilmDeposition::updateColumns(int begin, int end)
 
 void IsotropicFilmDeposition::step()
 {
+    occupiedAlongColumns.resize(cellCount());
+    ColumnBands::run(width, [this](int begin, int end) { markOccupied(begin, end); });
     ColumnBands::run(width, [this](int begin, int end) { updateColumns(begin, end); });
     finishStep();
     elapsedTime += timeStep;

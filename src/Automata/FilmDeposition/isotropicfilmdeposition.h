@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "../automaton2d.h"
 #include "filmcell.h"
@@ -45,13 +46,19 @@ public:
     static float envelope(int index);
 
 protected:
-    // The rule over columns [begin, end).
+    // The rule over columns [begin, end), after markOccupied().
     void updateColumns(int begin, int end);
+    // Per site, which of (x, y - 1), (x, y), (x, y + 1) are occupied (bits
+    // 0, 1, 2), so that a site's envelope index comes from three marks.
+    void markOccupied(int begin, int end);
 
     float rate;
     float timeStep;
     float elapsedTime = 0.0f;
     float cellSize;
+
+private:
+    std::vector<unsigned char> occupiedAlongColumns;
 };
 
 } // namespace FilmDeposition
