@@ -37,7 +37,7 @@ void AnisotropicDirectionalHuygensDeposition::prepareStep()
 void AnisotropicDirectionalHuygensDeposition::findSources(int x, std::vector<Source>& out)
 {
     for (int y = 0; y < height; ++y)
-        if (isMarkedSource(x, y, Void))
+        if (isSource<true>(x, y, Void))
             out.push_back(Source{x, 0, y, 0});
 }
 
@@ -59,7 +59,7 @@ long long AnisotropicDirectionalHuygensDeposition::reach(int x, int y) const
 
 void AnisotropicDirectionalHuygensDeposition::updateCell(int x, int y)
 {
-    if (x >= 0 && x < width && y >= 0 && y < height && isSource(x, y, Void))
+    if (x >= 0 && x < width && y >= 0 && y < height && isSource<false>(x, y, Void))
         emit(x, y);
 }
 

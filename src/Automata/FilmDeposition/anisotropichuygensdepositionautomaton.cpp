@@ -50,7 +50,7 @@ void AnisotropicHuygensDepositionAutomaton::prepareStep()
 void AnisotropicHuygensDepositionAutomaton::findSources(int x, std::vector<Source>& out)
 {
     for (int y = 0; y < height; ++y)
-        if (isMarkedSource(x, y, Empty))
+        if (isSource<true>(x, y, Empty))
             out.push_back(Source{x, 0, y, 0});
 }
 
@@ -91,7 +91,7 @@ long long AnisotropicHuygensDepositionAutomaton::reach(int x, int y) const
 
 void AnisotropicHuygensDepositionAutomaton::updateCell(int x, int y)
 {
-    if (x >= 0 && x < width && y >= 0 && y < height && isSource(x, y, Empty))
+    if (x >= 0 && x < width && y >= 0 && y < height && isSource<false>(x, y, Empty))
         emit(x, y);
 }
 

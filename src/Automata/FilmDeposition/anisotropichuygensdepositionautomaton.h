@@ -44,24 +44,16 @@ protected:
 
     // The next lattice as a copy of the current one, and the voids marked.
     void copyAndMarkVoids();
-    // Whether the site is a source, the outside reading as `outside`, after
-    // markEmptyAlongColumns with the same outside.
-    bool isMarkedSource(int x, int y, FilmDepositionCell outside) const
-    {
-        const FilmDepositionCell type = cells[static_cast<std::size_t>(x) * height + y].type;
-        if (type == Film)
-            return nearEmpty(x, y, outside == Empty);
-        if (type == Substrate)
-            return (y + 1 < height ? cells[static_cast<std::size_t>(x) * height + y + 1].type
-                                   : outside) == Empty;
-        return false;
-    }
-    // Whether the site is a source, the outside reading as `outside`.
+    // Whether the site is a source, the outside reading as `outside`: a film
+    // site touching empty space, a substrate site with empty space above it.
+    // With `marked`, the film test reads the marks of markEmptyAlongColumns
+    // made with the same outside.
+    template <bool marked>
     bool isSource(int x, int y, FilmDepositionCell outside) const
     {
         const FilmDepositionCell type = cells[static_cast<std::size_t>(x) * height + y].type;
         if (type == Film)
-            return touches(x, y, Empty, outside);
+            return marked ? nearEmpty(x, y, outside == Empty) : touches(x, y, Empty, outside);
         if (type == Substrate)
             return (y + 1 < height ? cells[static_cast<std::size_t>(x) * height + y + 1].type
                                    : outside) == Empty;
