@@ -9,6 +9,8 @@
 #include "simplefilmdeposition2dloader.h"
 #include "simplefilmdeposition3dloader.h"
 #include "dealgroveoxidation2dloader.h"
+#include "distancecountingfilmdeposition2dloader.h"
+#include "distancecountingfilmdeposition3dloader.h"
 #include "fhpdepositionloader.h"
 #include "fhploader.h"
 #include "Interaction/interaction.h"
@@ -18,11 +20,13 @@
 #include "loader2d.h"
 #include "multifhpautomatonloader.h"
 #include "oxidation2dloader.h"
+#include "photoresistetcherloader.h"
 #include "probabilisticsandautomatonloader.h"
 #include "sandautomatonloader.h"
 #include "simplediffusionanalyzerloader.h"
 #include "simplediffusionloader.h"
 #include "vtsoxidationloader.h"
+#include "../Automata/FilmDeposition/heightcountingfilmdeposition2d.h"
 #include "../Automata/Interpolation/annealingrulemooreneighborhood.h"
 
 namespace Input {
@@ -47,7 +51,7 @@ const CatalogueEntry entries[] = {
     {"Multi-Automata Etcher", nullptr},
     {"CVD Binary 2D Automaton", buildWith<CvdLoader>},
     {"Isotropic GA", buildWith<BinaryIsotropicFilmDepositionLoader>},
-    {"Photolithographic Simulator", nullptr},
+    {"Photolithographic Simulator", buildWith<PhotoresistEtcherLoader>},
     {"Multi FHP Automaton", buildWith<MultiFhpAutomatonLoader>},
     {"2D Oxidation", buildWith<Oxidation2DLoader>},
     {"2D Oxidation (Deal-Grove)", buildWith<DealGroveOxidation2DLoader>},
@@ -67,9 +71,11 @@ const CatalogueEntry entries[] = {
     {"Cubic Interpolation Rule (1D)",
      [](QWidget* parent) { return InterpolationLoader(parent, 1).loadSingleDimension(); }},
     {"Bilinear Interpolation Rule (2D)", nullptr},
-    {"2D Film Height Deposition", nullptr},
-    {"2D Film Distance Deposition", nullptr},
-    {"3D Film Distance Deposition", nullptr},
+    {"2D Film Height Deposition", [](QWidget*) -> Automata::Automaton* {
+         return new Automata::FilmDeposition::HeightCountingFilmDeposition2D;
+     }},
+    {"2D Film Distance Deposition", buildWith<DistanceCountingFilmDeposition2DLoader>},
+    {"3D Film Distance Deposition", buildWith<DistanceCountingFilmDeposition3DLoader>},
     {"Variable Rectangular Neighborhood Interpolation", nullptr},
     {"Anisotropic Huygens Deposition", buildVariant<HuygensDepositionAutomatonLoader, 1>},
     {"Anisotropic Huygens Deposition 2", buildVariant<HuygensDepositionAutomatonLoader, 2>},

@@ -51,6 +51,20 @@ protected:
         return !cells.isEmpty();
     }
 
+    // The same, with the dialog opening at `remembered` (a folder or the last
+    // file), which becomes the file's name once its picture has been read.
+    template <typename Convert>
+    bool readImageRemembering(Convert convert, QString& remembered)
+    {
+        QString chosen;
+        const QImage image = ImageRequest::askPlain(parent, remembered, sizeFilter(), &chosen);
+        cells = cellsFrom(image, sizeCheck(image.width(), image.height()), convert);
+        if (cells.isEmpty())
+            return false;
+        remembered = chosen;
+        return true;
+    }
+
     // What the model built from a width x height picture holds at once: by
     // default a lattice's. Loaders whose model keeps more say so here.
     virtual Automata::SizeCheck sizeCheck(int width, int height) const

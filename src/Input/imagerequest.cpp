@@ -49,9 +49,10 @@ QImage ImageRequest::askPlain(QWidget* parent, const QString& folder, const Imag
                               QString* chosen)
 {
     const QString name = askName(parent, folder);
-    if (chosen)
+    const QImage image = readPlainNamed(name, accept);
+    if (chosen && !image.isNull())
         *chosen = name;
-    return readPlainNamed(name, accept);
+    return image;
 }
 
 QImage ImageRequest::readPlain(const QString& name, const ImageFiles::SizeFilter& accept)

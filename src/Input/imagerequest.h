@@ -20,8 +20,8 @@ public:
     // The plain loaders' way: an "Open Image" dialog in `folder`. When no
     // image can be read, also after a cancelled dialog, a parentless warning
     // says "Could not open input file!" and the result is null. `accept`
-    // may refuse the picture by its size before it is decoded. `chosen`, when
-    // given, receives the name picked in the dialog.
+    // may refuse the picture by its size before it is decoded.
+    // When `chosen` is given, it becomes the file's name once the image loaded.
     static QImage askPlain(QWidget* parent, const QString& folder,
                            const Persistence::ImageFiles::SizeFilter& accept = {},
                            QString* chosen = nullptr);

@@ -45,10 +45,16 @@ public:
     template <typename T>
     static Grid<T> heightMap(const QImage& image, const T& solid, const T& empty)
     {
+        return heightMap(image, solid, empty, heightMapDepth(image));
+    }
+
+    // The same in a volume of the given depth: columns taller than it are cut.
+    template <typename T>
+    static Grid<T> heightMap(const QImage& image, const T& solid, const T& empty, int depth)
+    {
         const QImage rgb = image.convertToFormat(QImage::Format_ARGB32);
         const int h = rgb.height();
-        Grid<T> volume(rgb.width(), h, heightMapDepth(rgb));
-        const int depth = volume.depth();
+        Grid<T> volume(rgb.width(), h, depth);
         for (int y = 0; y < h; ++y) {
             const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
             for (int x = 0; x < rgb.width(); ++x) {

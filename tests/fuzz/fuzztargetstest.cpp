@@ -7,7 +7,7 @@
 #include "allocationwatch.h"
 #include "mutations.h"
 #include "seeds.h"
-#include "targets/fuzzing.h"
+#include "fuzzing.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ void runTarget(const char* name, Target target, const Fuzz::Corpus& corpus)
 
 } // namespace
 
-// A target is one file in targets/ defining LLVMFuzzerTestOneInput, which
+// A target is one file in fuzz/ defining LLVMFuzzerTestOneInput, which
 // this program links under the name lithoscopeFuzz_<file>; each is
 // registered here by one line naming the file and the corpus it reads.
 #define FUZZ_TARGET(name, corpus)                                                                  \

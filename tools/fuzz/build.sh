@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets (tests/fuzz/targets/) as libFuzzer programs with
+# Builds the fuzz targets (fuzz/) as libFuzzer programs with
 # clang's -fsanitize=fuzzer,address into the given folder, for long runs:
 #   build-fuzz/fuzz_sandimage -max_total_time=600 corpus/ examples/*/
 # Needs clang; without it, says so and fails, and nothing else is touched.

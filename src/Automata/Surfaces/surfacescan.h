@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <vector>
 
 #include "marchingcubes.h"
 
@@ -44,6 +46,51 @@ public:
         return scan;
     }
 
+    // Samples again the cubes that have one of the given voxels (volume
+    // indices) as a corner, after those voxels changed, and recounts the
+    // triangles; cells and inside are the volume and match function the scan
+    // was made with. Voxels that are no cube corner change nothing.
+    template <typename T, typename Inside>
+    void resample(const T* cells, Inside inside, const std::vector<long long>& voxels)
+    {
+        if (cubes.configurations.empty())
+            return;
+        const unsigned char* const triangles = MarchingCubes::triangleCounts();
+        const int first = cubes.first;
+        const int side = cubes.side;
+        const auto outsideAt = [&](int x, int y, int z) -> bool {
+            if (x < 0 || x >= width || y < 0 || y >= height || z < 0 || z >= depth)
+                return beyondIsOutside;
+            return !inside(cells[(static_cast<std::size_t>(x) * height + y) * depth + z]);
+        };
+        for (const long long voxel : voxels) {
+            const int z = static_cast<int>(voxel % depth);
+            const int y = static_cast<int>((voxel / depth) % height);
+            const int x = static_cast<int>(voxel / depth / height);
+            if ((x - first) % side || (y - first) % side || (z - first) % side)
+                continue;
+            const int px = (x - first) / side;
+            const int py = (y - first) / side;
+            const int pz = (z - first) / side;
+            for (int i = std::max(px - 1, 0); i <= std::min(px, cubes.countX - 1); ++i)
+                for (int j = std::max(py - 1, 0); j <= std::min(py, cubes.countY - 1); ++j)
+                    for (int k = std::max(pz - 1, 0); k <= std::min(pz, cubes.countZ - 1); ++k) {
+                        int cubeIndex = 0;
+                        for (int c = 0; c < 8; ++c) {
+                            const int* offset = MarchingCubes::cornerOffset[c];
+                            if (outsideAt(first + side * (i + offset[0]), first + side * (j + offset[1]),
+                                          first + side * (k + offset[2])))
+                                cubeIndex |= 1 << c;
+                        }
+                        unsigned char& configuration =
+                            cubes.configurations[(static_cast<std::size_t>(i) * cubes.countY + j)
+                                                     * cubes.countZ + k];
+                        cubes.triangles += triangles[cubeIndex] - triangles[configuration];
+                        configuration = static_cast<unsigned char>(cubeIndex);
+                    }
+        }
+    }
+
     int getWidth() const { return width; }
     int getHeight() const { return height; }
     int getDepth() const { return depth; }
@@ -61,6 +108,7 @@ private:
     template <typename T, typename Inside>
     void sample(const T* cells, Inside& inside, bool beyondIsInside)
     {
+        beyondIsOutside = !beyondIsInside;
         if (!cells || width <= 0 || height <= 0 || depth <= 0)
             return;
         const int h = height;
@@ -76,6 +124,7 @@ private:
     int height = 0;
     int depth = 0;
     bool closedFlag = false;
+    bool beyondIsOutside = true;
     MarchingCubes::Cubes cubes;
 };
 

@@ -1,8 +1,8 @@
 # Every file of this folder but fuzzing.cpp is one fuzz target: it defines
-# LLVMFuzzerTestOneInput for one reader. The fuzz test program (test_fuzz)
-# links them all, each renamed after its file; with LITHOSCOPE_FUZZ each
-# becomes a libFuzzer program fuzz_<file> instead, built by the target
-# `fuzzers`.
+# LLVMFuzzerTestOneInput for one reader. The fuzz test program (test_fuzz,
+# from tests/fuzz) links them all, each renamed after its file, and runs them
+# over a fixed corpus; with LITHOSCOPE_FUZZ each becomes a libFuzzer program
+# fuzz_<file> instead, built by the target `fuzzers`.
 file(GLOB FUZZ_TARGET_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 list(FILTER FUZZ_TARGET_SOURCES EXCLUDE REGEX ".*/fuzzing\\.cpp$")
 
@@ -20,6 +20,8 @@ if(LITHOSCOPE_FUZZ)
     add_dependencies(fuzzers fuzz_${name})
   endforeach()
 elseif(TARGET test_fuzz)
+  target_sources(test_fuzz PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fuzzing.cpp ${FUZZ_TARGET_SOURCES})
+  target_include_directories(test_fuzz PRIVATE ${CMAKE_CURRENT_LIST_DIR})
   foreach(source ${FUZZ_TARGET_SOURCES})
     get_filename_component(name ${source} NAME_WE)
     set_source_files_properties(${source} PROPERTIES
