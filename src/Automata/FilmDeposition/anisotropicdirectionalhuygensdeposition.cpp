@@ -49,7 +49,10 @@ double AnisotropicDirectionalHuygensDeposition::visibleFraction(int x, int y) co
 long long AnisotropicDirectionalHuygensDeposition::reach(int x, int y) const
 {
     const float radius = timeStep * rate;
-    const float factor = law.factor(static_cast<float>(1.0 - visibleFraction(x, y)));
+    // Only whether the law gives the full radius, none or a share of it
+    // matters, so the count may stop early.
+    const double seen = rays.decidingFraction(cells, x, 0, y, law.fullUpTo(), law.noneAbove());
+    const float factor = law.factor(static_cast<float>(1.0 - seen));
     if (factor < 0.0f)
         return -1;
     const double full = radius / cellSize;

@@ -59,7 +59,10 @@ double AnisotropicDirectionalHuygensDeposition3D::visibleFraction(int x, int y, 
 long long AnisotropicDirectionalHuygensDeposition3D::reach(int x, int y, int z) const
 {
     const float radius = timeStep * rate;
-    const float factor = law.factor(static_cast<float>(1.0 - visibleFraction(x, y, z)));
+    // Only whether the law gives the full radius, none or a share of it
+    // matters, so the count may stop early.
+    const double seen = rays.decidingFraction(cells, x, y, z, law.fullUpTo(), law.noneAbove());
+    const float factor = law.factor(static_cast<float>(1.0 - seen));
     if (factor < 0.0f)
         return -1;
     const double full = radius / cellSize;

@@ -111,17 +111,67 @@ double HuygensRays::visibleFraction(const FilmCell* cells, int x, int y, int z) 
     const std::size_t count = directionCount();
     if (count == 0)
         return 1.0;
+    std::size_t blocked = 0;
+    return static_cast<double>(countOpen(cells, x, y, z, count + 1, count + 1, &blocked))
+           / static_cast<double>(count);
+}
+
+double HuygensRays::decidingFraction(const FilmCell* cells, int x, int y, int z, float fullUpTo,
+                                     float noneAbove) const
+{
+    const std::size_t count = directionCount();
+    if (count == 0)
+        return 1.0;
+    const auto occupation = [count](std::size_t open) {
+        return static_cast<float>(1.0 - static_cast<double>(open) / static_cast<double>(count));
+    };
+    // The fewest open directions that already give the full radius, and the
+    // fewest blocked ones that already give none; the occupation only falls
+    // as more directions turn out open.
+    const auto first = [count](auto holds) {
+        std::size_t low = 0;
+        std::size_t high = count + 1;
+        while (low < high) {
+            const std::size_t middle = (low + high) / 2;
+            if (holds(middle))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        return low;
+    };
+    const std::size_t openEnough = first([&](std::size_t k) { return occupation(k) <= fullUpTo; });
+    const std::size_t blockedEnough =
+        first([&](std::size_t b) { return occupation(count - b) > noneAbove; });
+    std::size_t blocked = 0;
+    const std::size_t open = countOpen(cells, x, y, z, openEnough, blockedEnough, &blocked);
+    if (open + blocked < count && blocked >= blockedEnough)
+        return static_cast<double>(count - blocked) / static_cast<double>(count);
+    return static_cast<double>(open) / static_cast<double>(count);
+}
+
+std::size_t HuygensRays::countOpen(const FilmCell* cells, int x, int y, int z,
+                                   std::size_t openEnough, std::size_t blockedEnough,
+                                   std::size_t* blockedCount) const
+{
+    const std::size_t count = directionCount();
     std::size_t open = 0;
+    std::size_t& shut = *blockedCount;
     if (lineEnds.size() != count) {
-        for (std::size_t i = 0; i < count; ++i)
-            open += traceOpen(cells, &directions[3 * i], x, y, z);
-        return static_cast<double>(open) / static_cast<double>(count);
+        for (std::size_t i = 0; i < count && open < openEnough && shut < blockedEnough; ++i) {
+            if (traceOpen(cells, &directions[3 * i], x, y, z))
+                ++open;
+            else
+                ++shut;
+        }
+        return open;
     }
     const bool inside = x >= reachAll && x + reachAll < width && y >= reachAll
                         && y + reachAll < height && z >= reachAll && z + reachAll < depth;
     const FilmCell* source = cells + (static_cast<std::size_t>(x) * height + y) * depth + z;
     std::size_t begin = 0;
-    for (const std::size_t end : lineEnds) {
+    for (std::size_t i = 0; i < count && open < openEnough && shut < blockedEnough; ++i) {
+        const std::size_t end = lineEnds[i];
         bool blocked = false;
         if (inside) {
             for (std::size_t s = begin; s < end && !blocked; ++s)
@@ -140,10 +190,13 @@ double HuygensRays::visibleFraction(const FilmCell* cells, int x, int y, int z) 
                 }
             }
         }
-        open += !blocked;
+        if (blocked)
+            ++shut;
+        else
+            ++open;
         begin = end;
     }
-    return static_cast<double>(open) / static_cast<double>(count);
+    return open;
 }
 
 } // namespace FilmDeposition

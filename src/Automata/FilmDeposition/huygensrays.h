@@ -31,6 +31,14 @@ public:
     // is open.
     double visibleFraction(const FilmCell* cells, int x, int y, int z) const;
 
+    // The same share, or one that an occupation law with the given bounds
+    // (full radius at or below `fullUpTo`, none above `noneAbove`) treats
+    // alike: the count stops as soon as the open or the blocked directions
+    // alone decide between those two, and never when only the exact share
+    // does.
+    double decidingFraction(const FilmCell* cells, int x, int y, int z, float fullUpTo,
+                            float noneAbove) const;
+
     std::size_t directionCount() const { return directions.size() / 3; }
 
 private:
@@ -41,6 +49,10 @@ private:
         long long offset;
     };
 
+    // Open directions from (x, y, z), counted until `openEnough` are open or
+    // `blockedEnough` blocked.
+    std::size_t countOpen(const FilmCell* cells, int x, int y, int z, std::size_t openEnough,
+                          std::size_t blockedEnough, std::size_t* blocked) const;
     // Whether a line from (x, y, z) towards direction i is open, stepping
     // it out afresh.
     bool traceOpen(const FilmCell* cells, const int* direction, int x, int y, int z) const;

@@ -30,6 +30,11 @@ public:
         return slope * occupation + intercept;
     }
 
+    // The factor is 1 at or below this occupation...
+    float fullUpTo() const { return threshold; }
+    // ... and none above this one.
+    float noneAbove() const { return maximum <= threshold ? threshold : maximum; }
+
     float getSlope() const { return slope; }
     float getIntercept() const { return intercept; }
 
