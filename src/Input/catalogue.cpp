@@ -4,6 +4,8 @@
 
 #include "aletchingloader.h"
 #include "binaryisotropicfilmdepositionloader.h"
+#include "continuousfilmdeposition2dloader.h"
+#include "continuousfilmdepositionvts2dloader.h"
 #include "cvdloader.h"
 #include "simplefilmdeposition2dloader.h"
 #include "simplefilmdeposition3dloader.h"
@@ -13,7 +15,9 @@
 #include "fhpdepositionloader.h"
 #include "fhploader.h"
 #include "Interaction/interaction.h"
+#include "huygensdepositionautomatonloader.h"
 #include "interpolationloader.h"
+#include "isotropicfilmdepositionloader.h"
 #include "loader2d.h"
 #include "multifhpautomatonloader.h"
 #include "oxidation2dloader.h"
@@ -54,10 +58,10 @@ const CatalogueEntry entries[] = {
     {"2D Oxidation", buildWith<Oxidation2DLoader>},
     {"2D Oxidation (Deal-Grove)", buildWith<DealGroveOxidation2DLoader>},
     {"2D Variable Step Oxidation", buildWith<VtsOxidationLoader>},
-    {"2D Continuos Film Deposition (FTS)", nullptr},
-    {"2D Continuos Film Deposition (VTS)", nullptr},
-    {"Isotropic Film Deposition (Envelope)", nullptr},
-    {"Huygen's Source Film Deposition (Envelope)", nullptr},
+    {"2D Continuos Film Deposition (FTS)", buildWith<ContinuousFilmDeposition2DLoader>},
+    {"2D Continuos Film Deposition (VTS)", buildWith<ContinuousFilmDepositionVts2DLoader>},
+    {"Isotropic Film Deposition (Envelope)", buildWith<IsotropicFilmDepositionLoader>},
+    {"Huygen's Source Film Deposition (Envelope)", buildVariant<HuygensDepositionAutomatonLoader, 0>},
     {"Simple 3D Film Etch/Deposition", nullptr},
     {"Isotropic (Envelope) 3D Film Etch/Deposition", nullptr},
     {"Microfabrication automata", nullptr},
@@ -77,9 +81,9 @@ const CatalogueEntry entries[] = {
     {"3D Film Distance Deposition", buildWith<DistanceCountingFilmDeposition3DLoader>},
     {"Variable Rectangular Neighborhood Interpolation",
      [](QWidget* parent) { return InterpolationLoader(parent, 1).loadTwoDimensional(); }},
-    {"Anisotropic Huygens Deposition", nullptr},
-    {"Anisotropic Huygens Deposition 2", nullptr},
-    {"Anisotropic Huygens Deposition 3D", nullptr},
+    {"Anisotropic Huygens Deposition", buildVariant<HuygensDepositionAutomatonLoader, 1>},
+    {"Anisotropic Huygens Deposition 2", buildVariant<HuygensDepositionAutomatonLoader, 2>},
+    {"Anisotropic Huygens Deposition 3D", buildVariant<SimpleFilmDeposition3DLoader, 2>},
     {"Al Etching", buildWith<AlEtchingLoader>},
     {"Ti Nanotubes", buildWith<TNTLoader2D>},
     {"Diffusion", nullptr},

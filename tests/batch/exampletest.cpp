@@ -68,6 +68,10 @@ const QStringList deterministicEntries = {
     QStringLiteral("2D Oxidation"),
     QStringLiteral("2D Oxidation (Deal-Grove)"),
     QStringLiteral("2D Variable Step Oxidation"),
+    QStringLiteral("2D Continuos Film Deposition (FTS)"),
+    QStringLiteral("2D Continuos Film Deposition (VTS)"),
+    QStringLiteral("Isotropic Film Deposition (Envelope)"),
+    QStringLiteral("Huygen's Source Film Deposition (Envelope)"),
     QStringLiteral("Annealing Rule"),
     QStringLiteral("Linear Interpolation Rule (1D)"),
     QStringLiteral("Cubic Interpolation Rule (1D)"),
@@ -78,6 +82,9 @@ const QStringList deterministicEntries = {
     QStringLiteral("Variable Rectangular Neighborhood Interpolation"),
     // Its seed vectors are drawn at random but scaled by D / 20 cells, 0 at the defaults.
     QStringLiteral("Ti Nanotubes"),
+    QStringLiteral("Anisotropic Huygens Deposition"),
+    QStringLiteral("Anisotropic Huygens Deposition 2"),
+    QStringLiteral("Anisotropic Huygens Deposition 3D"),
 };
 
 // Each built entry's example runs and saves its state or, for models whose
