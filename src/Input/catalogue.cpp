@@ -6,12 +6,15 @@
 #include "cvdloader.h"
 #include "simplefilmdeposition2dloader.h"
 #include "simplefilmdeposition3dloader.h"
+#include "simplefilmetchdeposimulatorloader.h"
 #include "dealgroveoxidation2dloader.h"
 #include "fhpdepositionloader.h"
 #include "fhploader.h"
 #include "Interaction/interaction.h"
 #include "interpolationloader.h"
+#include "isotropicfilmetchdepoloader.h"
 #include "loader2d.h"
+#include "mixedautomatamanagerloader.h"
 #include "multifhpautomatonloader.h"
 #include "oxidation2dloader.h"
 #include "probabilisticsandautomatonloader.h"
@@ -52,9 +55,9 @@ const CatalogueEntry entries[] = {
     {"2D Continuos Film Deposition (VTS)", nullptr},
     {"Isotropic Film Deposition (Envelope)", nullptr},
     {"Huygen's Source Film Deposition (Envelope)", nullptr},
-    {"Simple 3D Film Etch/Deposition", nullptr},
-    {"Isotropic (Envelope) 3D Film Etch/Deposition", nullptr},
-    {"Microfabrication automata", nullptr},
+    {"Simple 3D Film Etch/Deposition", buildWith<SimpleFilmEtchDepoSimulatorLoader>},
+    {"Isotropic (Envelope) 3D Film Etch/Deposition", buildWith<IsotropicFilmEtchDepoLoader>},
+    {"Microfabrication automata", buildWith<MixedAutomataManagerLoader>},
     {"Annealing Rule", [](QWidget* parent) -> Automata::Automaton* {
          return Loader2D<bool, Automata::Interpolation::AnnealingRuleMooreNeighborhood>(parent, true).load();
      }},

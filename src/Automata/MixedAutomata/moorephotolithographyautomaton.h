@@ -1,0 +1,34 @@
+#pragma once
+
+#include <vector>
+
+#include "genericautomaton.h"
+
+namespace Automata {
+namespace MixedAutomata {
+
+// Straight removal of the current film through the masks: a voxel of it goes
+// when the voxel below is empty and the bottom mask leaves its column open,
+// or the voxel above is empty and the top mask leaves it open. The film is
+// thus cut down (or up) column by column, one voxel per pass.
+class MoorePhotolithographyAutomaton : public GenericAutomaton {
+public:
+    MoorePhotolithographyAutomaton(VoxelLattice& lattice, const ProcessState& state);
+
+    // The masks as this volume sees them in the last pass, element x * L + y:
+    // 1 protected, 0 open.
+    const std::vector<unsigned char>& bottomPlane() const { return bottom; }
+    const std::vector<unsigned char>& topPlane() const { return top; }
+
+protected:
+    void step() override;
+
+private:
+    void copyMask(const VoxelMask& mask, std::vector<unsigned char>& plane) const;
+
+    std::vector<unsigned char> bottom;
+    std::vector<unsigned char> top;
+};
+
+} // namespace MixedAutomata
+} // namespace Automata
