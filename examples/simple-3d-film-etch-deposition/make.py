@@ -27,12 +27,9 @@ def mask(x, y):
     return (255, 0, 0) if 26 <= y < 38 else (0, 0, 0)
 
 
-def write(folder):
+if __name__ == "__main__":
+    folder = os.path.dirname(os.path.abspath(__file__))
     with open(os.path.join(folder, "mesa.png"), "wb") as out:
         out.write(png(SIZE, SIZE, height))
     with open(os.path.join(folder, "mask.png"), "wb") as out:
         out.write(png(SIZE, SIZE, mask))
-
-
-if __name__ == "__main__":
-    write(os.path.dirname(os.path.abspath(__file__)))
