@@ -74,6 +74,9 @@ IsotropicFilmEtchDepoSimulator::IsotropicFilmEtchDepoSimulator(int width, int he
     setCellSize(cellSize);
     setRate(rate);
     setStepDuration(stepDuration);
+    // Held from the start, as the size check counts it, so no step pays for
+    // first touching it.
+    distances.resize(cellCount());
 }
 
 int IsotropicFilmEtchDepoSimulator::reachOf(float rate, float stepDuration, float cellSize,

@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "../columnbands.h"
+
 namespace Automata {
 namespace MixedAutomata {
 
@@ -57,6 +59,35 @@ public:
             std::swap(ring[1], ring[2]);
             havePrevious = true;
         }
+    }
+
+    // One synchronous pass of a 26-neighbourhood rule from current into next,
+    // in x slabs on the workers: next voxel = rule(voxel, near, x, y), near
+    // telling whether flag(cell) holds for a voxel of the 3 x 3 x 3 block
+    // around it inside the volume.
+    template <typename T, typename Flag, typename Rule>
+    static void pass(const T* current, T* next, int width, int height, int depth, Flag flag,
+                     Rule rule)
+    {
+        const std::size_t slab = static_cast<std::size_t>(height) * depth;
+        ColumnBands::run(width, [=](int begin, int end) {
+            band(
+                begin, end, width, height, depth,
+                [=](int x, unsigned char* flags) {
+                    const T* from = current + x * slab;
+                    for (std::size_t i = 0; i < slab; ++i)
+                        flags[i] = flag(from[i]);
+                    return static_cast<const unsigned char*>(flags);
+                },
+                [=](int x, const unsigned char* near) {
+                    const T* from = current + x * slab;
+                    T* to = next + x * slab;
+                    for (int y = 0; y < height; ++y)
+                        for (std::size_t i = static_cast<std::size_t>(y) * depth,
+                                         last = i + depth; i < last; ++i)
+                            to[i] = rule(from[i], near[i] != 0, x, y);
+                });
+        });
     }
 
 private:

@@ -1,6 +1,5 @@
 #include "moorefilmdepositionautomaton.h"
 
-#include "../columnbands.h"
 #include "mooredilation.h"
 
 namespace Automata {
@@ -9,22 +8,10 @@ namespace MixedAutomata {
 void MooreFilmDepositionAutomaton::step()
 {
     const MaterialCode film = state.currentFilm();
-    const std::size_t slab = slabSize();
-    const MaterialCode* from = current;
-    MaterialCode* to = next;
-    const int w = static_cast<int>(width), l = static_cast<int>(length), h = static_cast<int>(height);
-    ColumnBands::run(w, [=](int begin, int end) {
-        MooreDilation::band(
-            begin, end, w, l, h,
-            // Any nonzero code is occupied, so the codes flag themselves.
-            [=](int x, unsigned char*) { return from + x * slab; },
-            [=](int x, const unsigned char* near) {
-                const MaterialCode* in = from + x * slab;
-                MaterialCode* out = to + x * slab;
-                for (std::size_t i = 0; i < slab; ++i)
-                    out[i] = (in[i] == emptyCode && near[i]) ? film : in[i];
-            });
-    });
+    MooreDilation::pass(
+        current, next, static_cast<int>(width), static_cast<int>(length), static_cast<int>(height),
+        [](MaterialCode code) { return code != emptyCode; },
+        [film](MaterialCode code, bool near, int, int) { return code == emptyCode && near ? film : code; });
 }
 
 } // namespace MixedAutomata

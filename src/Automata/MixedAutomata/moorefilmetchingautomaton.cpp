@@ -1,6 +1,5 @@
 #include "moorefilmetchingautomaton.h"
 
-#include "../columnbands.h"
 #include "mooredilation.h"
 
 namespace Automata {
@@ -9,26 +8,10 @@ namespace MixedAutomata {
 void MooreFilmEtchingAutomaton::step()
 {
     const MaterialCode film = state.currentFilm();
-    const std::size_t slab = slabSize();
-    const MaterialCode* from = current;
-    MaterialCode* to = next;
-    const int w = static_cast<int>(width), l = static_cast<int>(length), h = static_cast<int>(height);
-    ColumnBands::run(w, [=](int begin, int end) {
-        MooreDilation::band(
-            begin, end, w, l, h,
-            [=](int x, unsigned char* flags) {
-                const MaterialCode* in = from + x * slab;
-                for (std::size_t i = 0; i < slab; ++i)
-                    flags[i] = in[i] == emptyCode;
-                return static_cast<const unsigned char*>(flags);
-            },
-            [=](int x, const unsigned char* near) {
-                const MaterialCode* in = from + x * slab;
-                MaterialCode* out = to + x * slab;
-                for (std::size_t i = 0; i < slab; ++i)
-                    out[i] = (in[i] == film && near[i]) ? emptyCode : in[i];
-            });
-    });
+    MooreDilation::pass(
+        current, next, static_cast<int>(width), static_cast<int>(length), static_cast<int>(height),
+        [](MaterialCode code) { return code == emptyCode; },
+        [film](MaterialCode code, bool near, int, int) { return code == film && near ? emptyCode : code; });
 }
 
 } // namespace MixedAutomata

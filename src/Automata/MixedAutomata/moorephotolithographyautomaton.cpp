@@ -38,13 +38,18 @@ void MoorePhotolithographyAutomaton::step()
                 const std::size_t column = static_cast<std::size_t>(x) * l + y;
                 const MaterialCode* in = from + column * h;
                 MaterialCode* out = to + column * h;
-                const bool fromBelow = !bottomOpen[column];
-                const bool fromAbove = !topOpen[column];
-                for (unsigned z = 0; z < h; ++z) {
-                    const bool exposed = (fromBelow && z > 0 && in[z - 1] == emptyCode)
-                                         || (fromAbove && z + 1 < h && in[z + 1] == emptyCode);
-                    out[z] = (in[z] == film && exposed) ? emptyCode : in[z];
-                }
+                // The ends of the column first, then its inside without
+                // bounds tests, so that loop vectorises.
+                const unsigned char fromBelow = !bottomOpen[column];
+                const unsigned char fromAbove = !topOpen[column];
+                auto removed = [=](unsigned z, unsigned char below, unsigned char above) {
+                    return in[z] == film && ((below & fromBelow) | (above & fromAbove));
+                };
+                out[0] = removed(0, 0, h > 1 && in[1] == emptyCode) ? emptyCode : in[0];
+                for (unsigned z = 1; z + 1 < h; ++z)
+                    out[z] = removed(z, in[z - 1] == emptyCode, in[z + 1] == emptyCode) ? emptyCode : in[z];
+                if (h > 1)
+                    out[h - 1] = removed(h - 1, in[h - 2] == emptyCode, 0) ? emptyCode : in[h - 1];
             }
         }
     });

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "../Surfaces/surfacebudget.h"
-#include "../columnbands.h"
 #include "mooredilation.h"
 #include "simplefilmetchdeposimulator3dpainter.h"
 
@@ -45,69 +44,32 @@ const float* SimpleFilmEtchDepoSimulator3D::getColor(const FilmCell& cell)
 
 void SimpleFilmEtchDepoSimulator3D::depositStep()
 {
-    const std::size_t slab = static_cast<std::size_t>(height) * depth;
-    const FilmCell* current = cells;
-    FilmCell* next = nextCells;
     const std::uint32_t film = currentFilm;
-    const int w = width, h = height, d = depth;
-    ColumnBands::run(width, [=](int begin, int end) {
-        MooreDilation::band(
-            begin, end, w, h, d,
-            [=](int x, unsigned char* flags) {
-                const FilmCell* from = current + x * slab;
-                for (std::size_t i = 0; i < slab; ++i)
-                    flags[i] = from[i].type != Empty;
-                return static_cast<const unsigned char*>(flags);
-            },
-            [=](int x, const unsigned char* near) {
-                const FilmCell* from = current + x * slab;
-                FilmCell* to = next + x * slab;
-                for (std::size_t i = 0; i < slab; ++i) {
-                    FilmCell cell = from[i];
-                    if (cell.type == Empty && near[i]) {
-                        cell.type = Film;
-                        cell.stamp = film;
-                    }
-                    to[i] = cell;
-                }
-            });
-    });
+    MooreDilation::pass(cells, nextCells, width, height, depth,
+                        [](const FilmCell& cell) { return cell.type != Empty; },
+                        [film](FilmCell cell, bool near, int, int) {
+                            if (cell.type == Empty && near) {
+                                cell.type = Film;
+                                cell.stamp = film;
+                            }
+                            return cell;
+                        });
 }
 
 void SimpleFilmEtchDepoSimulator3D::etchStep()
 {
-    const std::size_t slab = static_cast<std::size_t>(height) * depth;
-    const FilmCell* current = cells;
-    FilmCell* next = nextCells;
-    const unsigned char* covered = mask.data();
     const std::uint32_t film = currentFilm;
-    const int w = width, h = height, d = depth;
-    ColumnBands::run(width, [=](int begin, int end) {
-        MooreDilation::band(
-            begin, end, w, h, d,
-            [=](int x, unsigned char* flags) {
-                const FilmCell* from = current + x * slab;
-                for (std::size_t i = 0; i < slab; ++i)
-                    flags[i] = from[i].type == Empty;
-                return static_cast<const unsigned char*>(flags);
-            },
-            [=](int x, const unsigned char* near) {
-                const FilmCell* from = current + x * slab;
-                FilmCell* to = next + x * slab;
-                std::copy(from, from + slab, to);
-                for (int y = 0; y < h; ++y) {
-                    if (covered[static_cast<std::size_t>(x) * h + y])
-                        continue;
-                    const std::size_t first = static_cast<std::size_t>(y) * d;
-                    for (std::size_t i = first; i < first + d; ++i) {
-                        if (near[i] && from[i].type == Film && from[i].stamp == film) {
-                            to[i].type = Empty;
-                            to[i].stamp = emptyNumber;
-                        }
-                    }
-                }
-            });
-    });
+    const unsigned char* covered = mask.data();
+    const std::size_t h = static_cast<std::size_t>(height);
+    MooreDilation::pass(cells, nextCells, width, height, depth,
+                        [](const FilmCell& cell) { return cell.type == Empty; },
+                        [film, covered, h](FilmCell cell, bool near, int x, int y) {
+                            if (near && cell.type == Film && cell.stamp == film && !covered[x * h + y]) {
+                                cell.type = Empty;
+                                cell.stamp = emptyNumber;
+                            }
+                            return cell;
+                        });
 }
 
 void SimpleFilmEtchDepoSimulator3D::regenerateSurfaces()
