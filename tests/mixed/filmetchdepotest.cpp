@@ -39,9 +39,10 @@ std::vector<std::uint32_t> column(SimpleFilmEtchDepoSimulator3D& model, int x, i
     return numbers;
 }
 
-// The reach rules as stated: the ball of radius r scanned voxel by voxel.
+// The rules as stated, voxel by voxel: within the ball of radius r, or within
+// the cube of side 2r + 1 (for r = 1 the 26-neighbourhood of the simple model).
 std::vector<FilmCell> ballScan(const std::vector<FilmCell>& cells, int w, int h, int d, int r, bool etch,
-                               std::uint32_t film, const std::vector<unsigned char>& mask)
+                               std::uint32_t film, const std::vector<unsigned char>& mask, bool cube = false)
 {
     std::vector<FilmCell> out = cells;
     auto at = [&](int x, int y, int z) { return (static_cast<std::size_t>(x) * h + y) * d + z; };
@@ -56,7 +57,7 @@ std::vector<FilmCell> ballScan(const std::vector<FilmCell>& cells, int w, int h,
                     for (int dy = -r; dy <= r; ++dy)
                         for (int dz = -r; dz <= r; ++dz) {
                             const int nx = x + dx, ny = y + dy, nz = z + dz;
-                            if (dx * dx + dy * dy + dz * dz > r * r || nx < 0 || ny < 0 || nz < 0 || nx >= w
+                            if ((!cube && dx * dx + dy * dy + dz * dz > r * r) || nx < 0 || ny < 0 || nz < 0 || nx >= w
                                 || ny >= h || nz >= d)
                                 continue;
                             reached |= (cells[at(nx, ny, nz)].type == Empty) == etch;
@@ -110,7 +111,7 @@ TEST(SimpleFilmEtchDepoSimulator3D, DepositsAndEtchesOneLayerPerStepNeverBelowTh
     EXPECT_EQ(column(model, 2, 1)[5], 0u);
 }
 
-TEST(IsotropicFilmEtchDepoSimulator, DistanceTransformMatchesTheBallScanForReachesUpToFive)
+TEST(IsotropicFilmEtchDepoSimulator, DistanceTransformMatchesTheBallScanForReachesUpToFiveAndTheSimpleRuleItsCube)
 {
     QThreadPool* pool = QThreadPool::globalInstance();
     const int threads = pool->maxThreadCount();
@@ -140,6 +141,13 @@ TEST(IsotropicFilmEtchDepoSimulator, DistanceTransformMatchesTheBallScanForReach
                 model.step();
                 EXPECT_TRUE(sameVolume(model.getCells(), expected))
                     << "reach " << r << (etch ? " etching" : " depositing") << ", workers " << workers;
+                SimpleFilmEtchDepoSimulator3D simple(w, h, d, cells.data());
+                simple.setCurrentFilm(3);
+                simple.setEtching(etch);
+                simple.setMask(mask.data(), w, h);
+                simple.step();
+                EXPECT_TRUE(sameVolume(simple.getCells(), ballScan(cells, w, h, d, 1, etch, 3, mask, true)))
+                    << "simple model" << (etch ? " etching" : " depositing") << ", workers " << workers;
             }
         }
     }
@@ -199,4 +207,27 @@ TEST(SimpleFilmEtchDepoSimulatorLoader, ReadsHeightMapsAndRefusesWhatCannotBeUse
     script->queueOpenFile(map);
     EXPECT_FALSE(buildEntry(simpleEntry));
     EXPECT_EQ(script->messages().size(), 1);
+}
+
+TEST(FilmStackAndMicrofabricationExamples, BuildFromTheirRecipesAndChangeTheirVolumesAsTheyRun)
+{
+    using namespace TestSupport;
+    auto count = [](SimpleFilmEtchDepoSimulator3D& model, std::uint32_t number) {
+        int n = 0;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(model.getSiteCount()); ++i)
+            n += model.getCells()[i].stamp == number;
+        return n;
+    };
+    std::unique_ptr<SimpleFilmEtchDepoSimulator3D> simple = buildExample<SimpleFilmEtchDepoSimulator3D>(simpleEntry);
+    ASSERT_TRUE(simple);
+    simple->step();
+    simple->regenerateSurfaces();
+    EXPECT_EQ(count(*simple, 2), 64 * 64 + 16 * (26 * 26 - 24 * 24)); // over base and mesa, the ring around the mesa
+    EXPECT_FALSE(simple->surface(2).isEmpty());
+    std::unique_ptr<IsotropicFilmEtchDepoSimulator> isotropic =
+        buildExample<IsotropicFilmEtchDepoSimulator>(isotropicEntry);
+    ASSERT_TRUE(isotropic);
+    EXPECT_EQ(isotropic->reach(), 3);
+    isotropic->step();
+    EXPECT_GT(count(*isotropic, 2), 3 * 64 * 64);
 }

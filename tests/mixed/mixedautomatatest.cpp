@@ -251,9 +251,20 @@ TEST(MixedAutomatonOptionsDialog, BuildsALayerStackAndKeepsMasksThatCannotBeRead
     script->closeForms();
 }
 
-TEST(MixedAutomataManagerLoader, RefusesAVolumeBeyondMemoryAndBuildsNothingOnCancel)
+TEST(MixedAutomataManagerLoader, BuildsTheExampleBlockRefusesAVolumeBeyondMemoryAndBuildsNothingOnCancel)
 {
     using namespace TestSupport;
+    {
+        std::unique_ptr<MixedAutomatonManager> example = buildExample<MixedAutomatonManager>(microfabrication);
+        ASSERT_TRUE(example);
+        const Extent e{64, 64, 48};
+        const Codes codes = codesOf(*example);
+        EXPECT_EQ(codes.size(), 64u * 64 * 48);
+        EXPECT_EQ(codes[e.at(63, 63, 23)], siliconCode);
+        EXPECT_EQ(codes[e.at(0, 0, 24)], emptyCode);
+        example->step();
+        EXPECT_NE(codesOf(*example), codes);
+    }
     {
         ScriptedScope script;
         script->rejectNextDialog();
