@@ -21,8 +21,23 @@
 
 namespace {
 
-// The median of runs extractions of the film stack's surfaces; false when the
-// model could not be built.
+// The median time of runs calls of extract, in milliseconds.
+template <typename Extract>
+double medianMilliseconds(int runs, Extract extract)
+{
+    std::vector<double> milliseconds;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        extract();
+        milliseconds.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    return milliseconds[milliseconds.size() / 2];
+}
+
+// Prints the median time of runs extractions of the film stack's six surfaces;
+// false when the model could not be built.
 bool timeFilmStack(Interaction::ScriptedInteraction& script, const QString& heightMap, int runs)
 {
     script.queueOpenFile(heightMap);
@@ -35,20 +50,12 @@ bool timeFilmStack(Interaction::ScriptedInteraction& script, const QString& heig
         stack->setCurrentFilm(i < 3 ? 2 : 3);
         stack->step();
     }
-    std::vector<double> milliseconds;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        stack->regenerateSurfaces();
-        milliseconds.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(milliseconds.begin(), milliseconds.end());
+    const double median = medianMilliseconds(runs, [stack] { stack->regenerateSurfaces(); });
     std::size_t triangles = 0;
     for (int material = 1; material <= stack->materialCount; ++material)
         triangles += stack->surface(material).triangleCount();
     std::printf("surface: case=film-stack volume=%dx%dx%d triangles=%zu median_ms=%.1f\n",
-                stack->getWidth(), stack->getHeight(), stack->getDepth(), triangles,
-                milliseconds[milliseconds.size() / 2]);
+                stack->getWidth(), stack->getHeight(), stack->getDepth(), triangles, median);
     script.closeForms();
     return true;
 }
@@ -79,18 +86,11 @@ int main(int argc, char** argv)
     // Some film first, so both surfaces are there to extract.
     for (int i = 0; i < 10; ++i)
         volume->step();
-    std::vector<double> milliseconds;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        volume->regenerateSurfaces();
-        milliseconds.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(milliseconds.begin(), milliseconds.end());
+    const double median = medianMilliseconds(runs, [volume] { volume->regenerateSurfaces(); });
     std::printf("surface: volume=%dx%dx%d triangles=%zu median_ms=%.1f\n", volume->getWidth(),
                 volume->getHeight(), volume->getDepth(),
                 volume->filmSurface().triangleCount() + volume->substrateSurface().triangleCount(),
-                milliseconds[milliseconds.size() / 2]);
+                median);
     if (!timeFilmStack(script, QString::fromLocal8Bit(argv[1]), runs)) {
         std::fprintf(stderr, "could not build the film stack from %s\n", argv[1]);
         return 3;
