@@ -1,9 +1,8 @@
 #include "basiccellularautomaton.h"
 
-#include <algorithm>
 #include <cstddef>
 
-#include "../columnbands.h"
+#include "mooredilation.h"
 
 namespace Automata {
 namespace MixedAutomata {
@@ -65,46 +64,13 @@ bool BasicCellularAutomaton::removes(long long x, long long y, long long z) cons
 
 void BasicCellularAutomaton::step()
 {
-    const std::size_t slab = slabSize();
-    const unsigned w = width, l = length, h = height;
-    // The bonds of each parity class as offsets in the array, for atoms
-    // whose bonded neighbours all lie inside the volume.
-    std::ptrdiff_t offsets[8][4];
-    for (int p = 0; p < 8; ++p)
-        for (int k = 0; k < 4; ++k)
-            offsets[p][k] = (static_cast<std::ptrdiff_t>(bondTable[p][k][0]) * l + bondTable[p][k][1]) * h
-                            + bondTable[p][k][2];
-    ColumnBands::run(static_cast<int>(w), [&](int begin, int end) {
-        for (int x = begin; x < end; ++x) {
-            const std::size_t base = static_cast<std::size_t>(x) * slab;
-            std::copy(current + base, current + base + slab, next + base);
-            const bool innerX = x > 0 && x + 1 < static_cast<int>(w);
-            for (unsigned y = 0; y < l; ++y) {
-                const bool innerXY = innerX && y > 0 && y + 1 < l;
-                const std::size_t columnStart = base + static_cast<std::size_t>(y) * h;
-                const int columnParity = 4 * (x & 1) + 2 * (y & 1);
-                for (unsigned z = 0; z < h; ++z) {
-                    const std::size_t i = columnStart + z;
-                    if (current[i] != siliconCode)
-                        continue;
-                    if (innerXY && z > 0 && z + 1 < h) {
-                        // Most atoms are buried: four occupied bonds, kept.
-                        const std::ptrdiff_t* bond = offsets[columnParity + (z & 1)];
-                        const int empty = (current[i + bond[0]] == emptyCode) + (current[i + bond[1]] == emptyCode)
-                                          + (current[i + bond[2]] == emptyCode) + (current[i + bond[3]] == emptyCode);
-                        if (empty == 0)
-                            continue;
-                        if (empty > 1) {
-                            next[i] = emptyCode;
-                            continue;
-                        }
-                    }
-                    if (removes(x, y, z))
-                        next[i] = emptyCode;
-                }
-            }
-        }
-    });
+    // An atom without empty space anywhere in its 3 x 3 x 3 block has all
+    // four bonds occupied and stays; only the others need the bond counts.
+    MooreDilation::pass(current, next, static_cast<int>(width), static_cast<int>(length),
+                        static_cast<int>(height), [](MaterialCode code) { return code == emptyCode; },
+                        [this](MaterialCode code, bool near, int x, int y, int z) {
+                            return code == siliconCode && near && removes(x, y, z) ? emptyCode : code;
+                        });
 }
 
 } // namespace MixedAutomata

@@ -62,7 +62,7 @@ public:
     }
 
     // One synchronous pass of a 26-neighbourhood rule from current into next,
-    // in x slabs on the workers: next voxel = rule(voxel, near, x, y), near
+    // in x slabs on the workers: next voxel = rule(voxel, near, x, y, z), near
     // telling whether flag(cell) holds for a voxel of the 3 x 3 x 3 block
     // around it inside the volume.
     template <typename T, typename Flag, typename Rule>
@@ -82,10 +82,11 @@ public:
                 [=](int x, const unsigned char* near) {
                     const T* from = current + x * slab;
                     T* to = next + x * slab;
-                    for (int y = 0; y < height; ++y)
-                        for (std::size_t i = static_cast<std::size_t>(y) * depth,
-                                         last = i + depth; i < last; ++i)
-                            to[i] = rule(from[i], near[i] != 0, x, y);
+                    for (int y = 0; y < height; ++y) {
+                        const std::size_t first = static_cast<std::size_t>(y) * depth;
+                        for (int z = 0; z < depth; ++z)
+                            to[first + z] = rule(from[first + z], near[first + z] != 0, x, y, z);
+                    }
                 });
         });
     }

@@ -11,7 +11,7 @@ void MooreFilmDepositionAutomaton::step()
     MooreDilation::pass(
         current, next, static_cast<int>(width), static_cast<int>(length), static_cast<int>(height),
         [](MaterialCode code) { return code != emptyCode; },
-        [film](MaterialCode code, bool near, int, int) { return code == emptyCode && near ? film : code; });
+        [film](MaterialCode code, bool near, int, int, int) { return code == emptyCode && near ? film : code; });
 }
 
 } // namespace MixedAutomata

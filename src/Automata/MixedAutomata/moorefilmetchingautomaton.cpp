@@ -11,7 +11,7 @@ void MooreFilmEtchingAutomaton::step()
     MooreDilation::pass(
         current, next, static_cast<int>(width), static_cast<int>(length), static_cast<int>(height),
         [](MaterialCode code) { return code == emptyCode; },
-        [film](MaterialCode code, bool near, int, int) { return code == film && near ? emptyCode : code; });
+        [film](MaterialCode code, bool near, int, int, int) { return code == film && near ? emptyCode : code; });
 }
 
 } // namespace MixedAutomata

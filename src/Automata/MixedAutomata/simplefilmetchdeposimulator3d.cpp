@@ -47,7 +47,7 @@ void SimpleFilmEtchDepoSimulator3D::depositStep()
     const std::uint32_t film = currentFilm;
     MooreDilation::pass(cells, nextCells, width, height, depth,
                         [](const FilmCell& cell) { return cell.type != Empty; },
-                        [film](FilmCell cell, bool near, int, int) {
+                        [film](FilmCell cell, bool near, int, int, int) {
                             if (cell.type == Empty && near) {
                                 cell.type = Film;
                                 cell.stamp = film;
@@ -63,7 +63,7 @@ void SimpleFilmEtchDepoSimulator3D::etchStep()
     const std::size_t h = static_cast<std::size_t>(height);
     MooreDilation::pass(cells, nextCells, width, height, depth,
                         [](const FilmCell& cell) { return cell.type == Empty; },
-                        [film, covered, h](FilmCell cell, bool near, int x, int y) {
+                        [film, covered, h](FilmCell cell, bool near, int x, int y, int) {
                             if (near && cell.type == Film && cell.stamp == film && !covered[x * h + y]) {
                                 cell.type = Empty;
                                 cell.stamp = emptyNumber;
