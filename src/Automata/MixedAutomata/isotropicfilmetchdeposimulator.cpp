@@ -63,6 +63,60 @@ void lowerEnvelope(const Distance* f, Distance* out, int n, Distance cap, std::v
     }
 }
 
+// Reaches up to this use the window of the reach, which vectorises along
+// the rows; longer ones the lower envelope, whose cost does not grow with it.
+constexpr int longestWindow = 8;
+
+// Scratch of one band's transform lines.
+template <typename Distance>
+struct LineScratch {
+    std::vector<Distance> line, envelope, block;
+    std::vector<int> apex;
+    std::vector<double> bounds;
+};
+
+// The transform along i of a block of n rows, element i * stride + z, in
+// place: each element becomes the least value of its line plus the squared
+// offset, capped at cap, for lines along i at every z < stride.
+template <typename Distance>
+void transformRows(Distance* rows, int n, std::size_t stride, int reach, Distance cap,
+                   LineScratch<Distance>& scratch)
+{
+    if (reach <= longestWindow) {
+        // Values are at most cap, so the sums stay far below overflow.
+        scratch.block.assign(rows, rows + n * stride);
+        const Distance* in = scratch.block.data();
+        for (int i = 0; i < n; ++i) {
+            Distance* out = rows + i * stride;
+            for (int k = 1; k <= reach; ++k) {
+                const Distance offset = static_cast<Distance>(k * k);
+                if (i - k >= 0) {
+                    const Distance* other = in + (i - k) * stride;
+                    for (std::size_t z = 0; z < stride; ++z)
+                        out[z] = std::min<Distance>(out[z], other[z] + offset);
+                }
+                if (i + k < n) {
+                    const Distance* other = in + (i + k) * stride;
+                    for (std::size_t z = 0; z < stride; ++z)
+                        out[z] = std::min<Distance>(out[z], other[z] + offset);
+                }
+            }
+            for (std::size_t z = 0; z < stride; ++z)
+                out[z] = std::min(out[z], cap);
+        }
+        return;
+    }
+    scratch.line.resize(static_cast<std::size_t>(n));
+    scratch.envelope.resize(static_cast<std::size_t>(n));
+    for (std::size_t z = 0; z < stride; ++z) {
+        for (int i = 0; i < n; ++i)
+            scratch.line[i] = rows[i * stride + z];
+        lowerEnvelope(scratch.line.data(), scratch.envelope.data(), n, cap, scratch.apex, scratch.bounds);
+        for (int i = 0; i < n; ++i)
+            rows[i * stride + z] = scratch.envelope[i];
+    }
+}
+
 } // namespace
 
 IsotropicFilmEtchDepoSimulator::IsotropicFilmEtchDepoSimulator(int width, int height, int depth,
@@ -158,11 +212,10 @@ void IsotropicFilmEtchDepoSimulator::reachStepWith(std::vector<Distance>& dist,
     const Distance cap = static_cast<Distance>(reachSquared + 1);
     const std::uint64_t far = static_cast<std::uint64_t>(reach()) + 1;
 
+    const int r = reach();
     ColumnBands::run(w, [=](int begin, int end) {
         std::vector<std::uint64_t> gaps(static_cast<std::size_t>(d));
-        std::vector<Distance> line(static_cast<std::size_t>(h)), envelope(static_cast<std::size_t>(h));
-        std::vector<int> apex;
-        std::vector<double> bounds;
+        LineScratch<Distance> scratch;
         for (int x = begin; x < end; ++x) {
             // Along z: the distance to the nearest source in the column.
             for (int y = 0; y < h; ++y) {
@@ -179,36 +232,21 @@ void IsotropicFilmEtchDepoSimulator::reachStepWith(std::vector<Distance>& dist,
                     d2[first + z] = nearest >= far ? cap : static_cast<Distance>(nearest * nearest);
                 }
             }
-            // Along y, line by line of the slab.
-            Distance* plane = d2 + x * slab;
-            for (int z = 0; z < d; ++z) {
-                for (int y = 0; y < h; ++y)
-                    line[y] = plane[static_cast<std::size_t>(y) * d + z];
-                lowerEnvelope(line.data(), envelope.data(), h, cap, apex, bounds);
-                for (int y = 0; y < h; ++y)
-                    plane[static_cast<std::size_t>(y) * d + z] = envelope[y];
-            }
+            // Along y, over the slab's rows of columns.
+            transformRows(d2 + x * slab, h, static_cast<std::size_t>(d), r, cap, scratch);
         }
     });
 
     ColumnBands::run(h, [=](int begin, int end) {
         std::vector<Distance> row(static_cast<std::size_t>(w) * d);
-        std::vector<Distance> line(static_cast<std::size_t>(w)), envelope(static_cast<std::size_t>(w));
-        std::vector<int> apex;
-        std::vector<double> bounds;
+        LineScratch<Distance> scratch;
         for (int y = begin; y < end; ++y) {
             for (int x = 0; x < w; ++x) {
                 const Distance* column = d2 + x * slab + static_cast<std::size_t>(y) * d;
                 std::copy(column, column + d, row.begin() + static_cast<std::ptrdiff_t>(x) * d);
             }
             // Along x, then the rule for every voxel of the row.
-            for (int z = 0; z < d; ++z) {
-                for (int x = 0; x < w; ++x)
-                    line[x] = row[static_cast<std::size_t>(x) * d + z];
-                lowerEnvelope(line.data(), envelope.data(), w, cap, apex, bounds);
-                for (int x = 0; x < w; ++x)
-                    row[static_cast<std::size_t>(x) * d + z] = envelope[x];
-            }
+            transformRows(row.data(), w, static_cast<std::size_t>(d), r, cap, scratch);
             for (int x = 0; x < w; ++x) {
                 const std::size_t first = x * slab + static_cast<std::size_t>(y) * d;
                 const Distance* reached = row.data() + static_cast<std::size_t>(x) * d;
