@@ -109,8 +109,14 @@ void transformRows(Distance* rows, int n, std::size_t stride, int reach, Distanc
     scratch.line.resize(static_cast<std::size_t>(n));
     scratch.envelope.resize(static_cast<std::size_t>(n));
     for (std::size_t z = 0; z < stride; ++z) {
-        for (int i = 0; i < n; ++i)
+        // Lines wholly of sources (inside material) stay as they are.
+        Distance largest = 0;
+        for (int i = 0; i < n; ++i) {
             scratch.line[i] = rows[i * stride + z];
+            largest = std::max(largest, scratch.line[i]);
+        }
+        if (largest == 0)
+            continue;
         lowerEnvelope(scratch.line.data(), scratch.envelope.data(), n, cap, scratch.apex, scratch.bounds);
         for (int i = 0; i < n; ++i)
             rows[i * stride + z] = scratch.envelope[i];
