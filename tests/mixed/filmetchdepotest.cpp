@@ -203,6 +203,13 @@ TEST(SimpleFilmEtchDepoSimulatorLoader, ReadsHeightMapsAndRefusesWhatCannotBeUse
         EXPECT_EQ(shown(script->messages()),
                   QStringList("(warning) : " + Ui::FilmDepositionEtchOptionsDialog::maskFailure()));
         EXPECT_EQ(model->getMask(), (std::vector<unsigned char>{1, 0, 0, 0}));
+        script->setFormWidget("cbxFilmType", "2");
+        script->setFormWidget("rbtEtch", "true");
+        script->setFormWidget("btnMakeFilmTransparent", "click");
+        EXPECT_EQ(model->getCurrentFilm(), 4u);
+        EXPECT_TRUE(model->isEtching());
+        EXPECT_FALSE(model->isOpaque(4));
+        EXPECT_TRUE(model->isOpaque(3));
         script->closeForms();
     }
     const BudgetScope budget(1000);

@@ -34,9 +34,6 @@ public:
     // Whether the silicon atom at (x, y, z) is etched away in this pass.
     bool removes(long long x, long long y, long long z) const;
 
-    // Runs one pass over the given arrays without a manager, for checks.
-    void apply(const MaterialCode* from, MaterialCode* to) { run(from, to); }
-
 protected:
     void step() override;
 };

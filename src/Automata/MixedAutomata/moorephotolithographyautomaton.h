@@ -15,17 +15,14 @@ class MoorePhotolithographyAutomaton : public GenericAutomaton {
 public:
     MoorePhotolithographyAutomaton(VoxelLattice& lattice, const ProcessState& state);
 
-    // The masks as this volume sees them in the last pass, element x * L + y:
-    // 1 protected, 0 open.
-    const std::vector<unsigned char>& bottomPlane() const { return bottom; }
-    const std::vector<unsigned char>& topPlane() const { return top; }
-
 protected:
     void step() override;
 
 private:
     void copyMask(const VoxelMask& mask, std::vector<unsigned char>& plane) const;
 
+    // The masks as this volume sees them in the pass, element x * L + y:
+    // 1 protected, 0 open.
     std::vector<unsigned char> bottom;
     std::vector<unsigned char> top;
 };
