@@ -9,6 +9,7 @@
 #include "cvdloader.h"
 #include "simplefilmdeposition2dloader.h"
 #include "simplefilmdeposition3dloader.h"
+#include "simplefilmetchdeposimulatorloader.h"
 #include "dealgroveoxidation2dloader.h"
 #include "distancecountingfilmdeposition2dloader.h"
 #include "distancecountingfilmdeposition3dloader.h"
@@ -18,7 +19,9 @@
 #include "huygensdepositionautomatonloader.h"
 #include "interpolationloader.h"
 #include "isotropicfilmdepositionloader.h"
+#include "isotropicfilmetchdepoloader.h"
 #include "loader2d.h"
+#include "mixedautomatamanagerloader.h"
 #include "multifhpautomatonloader.h"
 #include "oxidation2dloader.h"
 #include "photoresistetcherloader.h"
@@ -62,9 +65,9 @@ const CatalogueEntry entries[] = {
     {"2D Continuos Film Deposition (VTS)", buildWith<ContinuousFilmDepositionVts2DLoader>},
     {"Isotropic Film Deposition (Envelope)", buildWith<IsotropicFilmDepositionLoader>},
     {"Huygen's Source Film Deposition (Envelope)", buildVariant<HuygensDepositionAutomatonLoader, 0>},
-    {"Simple 3D Film Etch/Deposition", nullptr},
-    {"Isotropic (Envelope) 3D Film Etch/Deposition", nullptr},
-    {"Microfabrication automata", nullptr},
+    {"Simple 3D Film Etch/Deposition", buildWith<SimpleFilmEtchDepoSimulatorLoader>},
+    {"Isotropic (Envelope) 3D Film Etch/Deposition", buildWith<IsotropicFilmEtchDepoLoader>},
+    {"Microfabrication automata", buildWith<MixedAutomataManagerLoader>},
     {"Annealing Rule", [](QWidget* parent) -> Automata::Automaton* {
          return Loader2D<bool, Automata::Interpolation::AnnealingRuleMooreNeighborhood>(parent, true).load();
      }},
