@@ -2,22 +2,26 @@
 
 #include <iterator>
 
+#include "atomisticsimulatorloader.h"
 #include "binaryisotropicfilmdepositionloader.h"
 #include "cvdloader.h"
 #include "simplefilmdeposition2dloader.h"
 #include "simplefilmdeposition3dloader.h"
 #include "dealgroveoxidation2dloader.h"
+#include "deterministicetchautomatonloader.h"
 #include "fhpdepositionloader.h"
 #include "fhploader.h"
 #include "Interaction/interaction.h"
 #include "interpolationloader.h"
 #include "loader2d.h"
+#include "multiautomataetcherloader.h"
 #include "multifhpautomatonloader.h"
 #include "oxidation2dloader.h"
 #include "probabilisticsandautomatonloader.h"
 #include "sandautomatonloader.h"
 #include "simplediffusionanalyzerloader.h"
 #include "simplediffusionloader.h"
+#include "siwetetchloader.h"
 #include "vtsoxidationloader.h"
 #include "../Automata/Interpolation/annealingrulemooreneighborhood.h"
 
@@ -32,15 +36,15 @@ const CatalogueEntry entries[] = {
     {"1D Diffusion Analysis", buildWith<SimpleDiffusionAnalyzerLoader>},
     {"FHP", buildWith<FhpLoader>},
     {"FHP Deposition", buildWith<FhpDepositionLoader>},
-    {"Si Etch", nullptr},
+    {"Si Etch", buildWith<DeterministicEtchAutomatonLoader>},
     {"2D Film Deposition", buildWith<SimpleFilmDeposition2DLoader>},
     {"3D Film Deposition", buildVariant<SimpleFilmDeposition3DLoader, 1>},
-    {"Octree", nullptr},
-    {"Atomistic Simulator", nullptr},
-    {"Isotropic Atomistic Simulator", nullptr},
-    {"Simple Atomistic Simulator", nullptr},
-    {"DRIE Atomistic Simulator", nullptr},
-    {"Multi-Automata Etcher", nullptr},
+    {"Octree", buildWith<SiWetEtchLoader>},
+    {"Atomistic Simulator", buildWith<AtomisticSimulatorLoader>},
+    {"Isotropic Atomistic Simulator", buildWith<IsotropicAtomisticSimulatorLoader>},
+    {"Simple Atomistic Simulator", buildWith<SimpleAtomisticSimulatorLoader>},
+    {"DRIE Atomistic Simulator", buildWith<DrieAtomisticSimulatorLoader>},
+    {"Multi-Automata Etcher", buildWith<MultiAutomataEtcherLoader>},
     {"CVD Binary 2D Automaton", buildWith<CvdLoader>},
     {"Isotropic GA", buildWith<BinaryIsotropicFilmDepositionLoader>},
     {"Photolithographic Simulator", nullptr},
