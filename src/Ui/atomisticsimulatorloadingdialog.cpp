@@ -77,9 +77,11 @@ AtomisticSimulatorLoadingDialog::AtomisticSimulatorLoadingDialog(QWidget* parent
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading(QStringLiteral("Substrate Options"), this));
-    layout->addWidget(rbSingleSided);
-    layout->addWidget(rbDoubleSided);
-    layout->addWidget(rbSphere);
+    auto* substrate = new QVBoxLayout;
+    substrate->addWidget(rbSingleSided);
+    substrate->addWidget(rbDoubleSided);
+    substrate->addWidget(rbSphere);
+    layout->addLayout(substrate);
     layout->addWidget(heading(QStringLiteral("Masking Material"), this));
     layout->addLayout(grid);
     layout->addWidget(buttonBox);

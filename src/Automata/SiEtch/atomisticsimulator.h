@@ -108,7 +108,7 @@ protected:
                 decisions[i] = rule(*list[i]) ? 1 : 0;
         };
         const int count = static_cast<int>(list.size());
-        if (count < 8192)
+        if (count < 32768)
             band(0, count);
         else
             ColumnBands::run(count, band);

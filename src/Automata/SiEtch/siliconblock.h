@@ -25,9 +25,11 @@ public:
     // What a block of the given cells holds: one unit cell per site.
     static SizeCheck sizeCheck(long long cellsX, long long cellsY, long long cellsZ);
 
+    // Cells lie layer by layer (k slowest), so the atoms of an etch front,
+    // which runs along a layer, sit close together in memory.
     UnitCell& cell(int i, int j, int k)
     {
-        return cells[(static_cast<std::size_t>(i) * cellsY + j) * cellsZ + k];
+        return cells[(static_cast<std::size_t>(k) * cellsX + i) * cellsY + j];
     }
 
     // A new mask atom bonded to atom at its bond b, a quarter diagonal away
