@@ -1,8 +1,6 @@
 #include "atomisticsimulatorloader.h"
 
-#include "../Automata/SiEtch/drieatomisticsimulator.h"
-#include "../Automata/SiEtch/isotropicatomisticsimulator.h"
-#include "../Automata/SiEtch/simpleatomisticsimulator.h"
+#include "../Automata/SiEtch/atomisticsimulator.h"
 #include "../Ui/atomisticsimulatorloadingdialog.h"
 #include "../Ui/atomisticsimulatoroptionsform.h"
 #include "Interaction/framesource.h"
@@ -94,21 +92,6 @@ Automata::Automaton* AtomisticSimulatorLoader::load()
         },
         parent));
     return simulator;
-}
-
-Automata::Automaton* SimpleAtomisticSimulatorLoader::load()
-{
-    return buildSingleSide<SimpleAtomisticSimulator>();
-}
-
-Automata::Automaton* IsotropicAtomisticSimulatorLoader::load()
-{
-    return buildSingleSide<IsotropicAtomisticSimulator>();
-}
-
-Automata::Automaton* DrieAtomisticSimulatorLoader::load()
-{
-    return buildSingleSide<DrieAtomisticSimulator>();
 }
 
 } // namespace Input

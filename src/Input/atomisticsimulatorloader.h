@@ -44,25 +44,4 @@ private:
     bool readMasks(const QString& top, const QString& bottom, bool twoSided);
 };
 
-// The same dialog; builds the simple simulator from the top mask.
-class SimpleAtomisticSimulatorLoader : public AtomisticSimulatorLoader {
-public:
-    using AtomisticSimulatorLoader::AtomisticSimulatorLoader;
-    Automata::Automaton* load() override;
-};
-
-// The same dialog; builds the isotropic simulator from the top mask.
-class IsotropicAtomisticSimulatorLoader : public AtomisticSimulatorLoader {
-public:
-    using AtomisticSimulatorLoader::AtomisticSimulatorLoader;
-    Automata::Automaton* load() override;
-};
-
-// The same dialog; builds the DRIE simulator from the top mask.
-class DrieAtomisticSimulatorLoader : public AtomisticSimulatorLoader {
-public:
-    using AtomisticSimulatorLoader::AtomisticSimulatorLoader;
-    Automata::Automaton* load() override;
-};
-
 } // namespace Input

@@ -3,6 +3,7 @@
 #include <qopengl.h>
 
 #include "../Surfaces/spheremesh.h"
+#include "../Surfaces/surfacepainting.h"
 #include "../savedglstate.h"
 #include "atomisticsimulator.h"
 
@@ -83,12 +84,7 @@ void AtomisticPainter::paint()
     addMaskQuads(block.bottomMask, 0.0f);
 
     const SavedGlState saved;
-    glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glShadeModel(GL_SMOOTH);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT0);
-    glEnable(GL_COLOR_MATERIAL);
+    Surfaces::SurfacePainting::begin();
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     Surfaces::SphereMesh::unit().draw(centres.data(), centres.size() / 3, sphereRadius,
