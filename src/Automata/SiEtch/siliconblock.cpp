@@ -11,9 +11,9 @@ SiliconBlock::SiliconBlock(int cellsX, int cellsY, int cellsZ, float latticeCons
 {
     const float quarter = latticeConstant / 4;
     const int qx = 4 * cellsX, qy = 4 * cellsY, qz = 4 * cellsZ;
-    for (int i = 0; i < cellsX; ++i)
-        for (int j = 0; j < cellsY; ++j)
-            for (int k = 0; k < cellsZ; ++k) {
+    for (int k = 0; k < cellsZ; ++k)
+        for (int i = 0; i < cellsX; ++i)
+            for (int j = 0; j < cellsY; ++j) {
                 UnitCell& here = cell(i, j, k);
                 for (int a = 0; a < 8; ++a) {
                     Atom& atom = here.atoms[a];
@@ -25,9 +25,9 @@ SiliconBlock::SiliconBlock(int cellsX, int cellsY, int cellsZ, float latticeCons
             }
     // Every bond joins a face-centred atom to one of the others, so linking
     // from the face-centred atoms makes each bond once.
-    for (int i = 0; i < cellsX; ++i)
-        for (int j = 0; j < cellsY; ++j)
-            for (int k = 0; k < cellsZ; ++k)
+    for (int k = 0; k < cellsZ; ++k)
+        for (int i = 0; i < cellsX; ++i)
+            for (int j = 0; j < cellsY; ++j)
                 for (int a = 0; a < 8; ++a) {
                     if (!UnitCell::isFaceCentred(a))
                         continue;
@@ -68,23 +68,6 @@ Atom* SiliconBlock::cap(Atom& atom, int b, std::vector<Atom*>& into)
     Atom::link(atom, b, mask);
     into.push_back(&mask);
     return &mask;
-}
-
-bool SiliconBlock::removeAtom(Atom& atom, std::vector<Atom*>& exposed)
-{
-    if (atom.removed)
-        return false;
-    atom.removed = true;
-    for (Atom* other : atom.bonds) {
-        if (!other)
-            continue;
-        if (other->atomType == Atom::SiliconAtom && !other->inSurface) {
-            exposed.push_back(other);
-            other->inSurface = true;
-        }
-        other->unbond(&atom);
-    }
-    return true;
 }
 
 int SiliconBlock::pixelOf(float coordinate, float latticeConstant, int size)

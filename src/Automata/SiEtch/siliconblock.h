@@ -39,7 +39,28 @@ public:
     // Flags the atom removed and drops its neighbours' bonds to it; each
     // silicon neighbour not yet exposed is appended to `exposed`. False when
     // the atom was removed already.
-    bool removeAtom(Atom& atom, std::vector<Atom*>& exposed);
+    bool removeAtom(Atom& atom, std::vector<Atom*>& exposed)
+    {
+        if (atom.removed)
+            return false;
+        atom.removed = true;
+        for (int b = 0; b < 4; ++b) {
+            Atom* other = atom.bonds[b];
+            if (!other)
+                continue;
+            if (other->atomType == Atom::SiliconAtom && !other->inSurface) {
+                exposed.push_back(other);
+                other->inSurface = true;
+            }
+            // Bonds pair index b with 3 - b, so that is the only one of the
+            // neighbour's bonds that can point back here.
+            if (other->bonds[3 - b] == &atom) {
+                other->bonds[3 - b] = nullptr;
+                --other->bondCount;
+            }
+        }
+        return true;
+    }
 
     // Caps the open top (or bottom) atoms under set mask pixels and lists the
     // others as exposed. mask is width x height bytes, element x * height + y.
