@@ -3,11 +3,11 @@
 namespace Automata {
 namespace SiEtch {
 
-class UnitCell;
-
 // One atom of the atomistic silicon block. Bond i of one atom pairs with
 // bond 3 - i of its partner; bonds 0 and 1 point up (+z), 2 and 3 down.
 // A removed atom keeps its own bonds; its neighbours drop theirs to it.
+// An atom fills one 64-byte cache line: its cell follows from its place in
+// the block, so it keeps no pointer to it.
 struct Atom {
     enum Type { SiliconAtom = 0, MaskAtom = 2 };
 
@@ -20,7 +20,6 @@ struct Atom {
     int atomType = SiliconAtom;
     bool removed = false;
     bool inSurface = false;
-    UnitCell* cell = nullptr;
 
     // F: a mask atom counts as fully bonded.
     int firstNeighbourCount() const

@@ -17,7 +17,6 @@ SiliconBlock::SiliconBlock(int cellsX, int cellsY, int cellsZ, float latticeCons
                 UnitCell& here = cell(i, j, k);
                 for (int a = 0; a < 8; ++a) {
                     Atom& atom = here.atoms[a];
-                    atom.cell = &here;
                     atom.x = (4 * i + UnitCell::quarters[a][0]) * quarter;
                     atom.y = (4 * j + UnitCell::quarters[a][1]) * quarter;
                     atom.z = (4 * k + UnitCell::quarters[a][2]) * quarter;
@@ -59,9 +58,9 @@ Atom* SiliconBlock::cap(Atom& atom, int b, std::vector<Atom*>& into)
     maskStore.emplace_back();
     Atom& mask = maskStore.back();
     mask.atomType = Atom::MaskAtom;
-    const int a = static_cast<int>(&atom - atom.cell->atoms);
-    const int* d = UnitCell::bondDirection(a, b);
     const float quarter = latticeConstant / 4;
+    const int qx = static_cast<int>(std::lround(atom.x / quarter));
+    const int* d = UnitCell::bondDirection(UnitCell::isFaceCentredAt(qx), b);
     mask.x = atom.x + d[0] * quarter;
     mask.y = atom.y + d[1] * quarter;
     mask.z = atom.z + d[2] * quarter;

@@ -18,7 +18,12 @@ const int otherBonds[4][3] = {{-1, 1, 1}, {1, -1, 1}, {-1, -1, -1}, {1, 1, -1}};
 
 const int* UnitCell::bondDirection(int i, int b)
 {
-    return isFaceCentred(i) ? faceCentredBonds[b] : otherBonds[b];
+    return bondDirection(isFaceCentred(i), b);
+}
+
+const int* UnitCell::bondDirection(bool faceCentred, int b)
+{
+    return faceCentred ? faceCentredBonds[b] : otherBonds[b];
 }
 
 int UnitCell::atomAt(int qx, int qy, int qz)
