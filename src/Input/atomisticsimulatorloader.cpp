@@ -14,9 +14,9 @@ namespace Input {
 using namespace Automata::SiEtch;
 using Dialog = Ui::AtomisticSimulatorLoadingDialog;
 
-constexpr float AtomisticSimulatorLoader::latticeConstant;
-
 namespace {
+
+constexpr float latticeConstant = AtomisticSimulator::siliconLatticeConstant;
 
 std::vector<unsigned char> maskBytes(const QImage& image)
 {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "../Automata/SiEtch/atomisticsimulator.h"
 #include "loader.h"
 
 class QWidget;
@@ -18,8 +19,6 @@ public:
 
     Automata::Automaton* load() override;
 
-    static constexpr float latticeConstant = 5.43f;
-
 protected:
     // A new M etched from the top under the top mask; null without one.
     template <typename M>
@@ -27,7 +26,8 @@ protected:
     {
         if (topMask.empty())
             return nullptr;
-        return new M(width, height, depth, latticeConstant, topMask);
+        return new M(width, height, depth, Automata::SiEtch::AtomisticSimulator::siliconLatticeConstant,
+                     topMask);
     }
 
     QWidget* parent;

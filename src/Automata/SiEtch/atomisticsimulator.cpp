@@ -8,6 +8,8 @@
 namespace Automata {
 namespace SiEtch {
 
+constexpr float AtomisticSimulator::siliconLatticeConstant;
+
 AtomisticSimulator::AtomisticSimulator(int width, int height, int depth, float latticeConstant,
                                        const std::vector<unsigned char>& topMask,
                                        const std::vector<unsigned char>& bottomMask,

@@ -32,6 +32,9 @@ public:
         int diameter;
     };
 
+    // Silicon's lattice constant in angstrom.
+    static constexpr float siliconLatticeConstant = 5.43f;
+
     // The block under a top mask of width x height bytes (element x * height
     // + y, 1 where masked), depth deep; with a bottom mask of the same size
     // it is etched from both sides. The archiver, when given, is owned.

@@ -10,7 +10,7 @@ namespace SiEtch {
 constexpr int MultiAutomataEtcher::simulatorCount;
 
 namespace {
-constexpr float latticeConstant = 5.43f;
+constexpr float latticeConstant = AtomisticSimulator::siliconLatticeConstant;
 }
 
 MultiAutomataEtcher::MultiAutomataEtcher(int width, int height, int depth,
