@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "aletchingloader.h"
+#include "atomisticsimulatorloader.h"
 #include "binaryisotropicfilmdepositionloader.h"
 #include "continuousfilmdeposition2dloader.h"
 #include "continuousfilmdepositionvts2dloader.h"
@@ -11,25 +12,31 @@
 #include "simplefilmdeposition3dloader.h"
 #include "simplefilmetchdeposimulatorloader.h"
 #include "dealgroveoxidation2dloader.h"
+#include "deterministicetchautomatonloader.h"
 #include "distancecountingfilmdeposition2dloader.h"
 #include "distancecountingfilmdeposition3dloader.h"
+#include "drieatomisticsimulatorloader.h"
 #include "fhpdepositionloader.h"
 #include "fhploader.h"
 #include "Interaction/interaction.h"
 #include "huygensdepositionautomatonloader.h"
 #include "interpolationloader.h"
+#include "isotropicatomisticsimulatorloader.h"
 #include "isotropicfilmdepositionloader.h"
 #include "isotropicfilmetchdepoloader.h"
 #include "loader2d.h"
 #include "mixedautomatamanagerloader.h"
+#include "multiautomataetcherloader.h"
 #include "multifhpautomatonloader.h"
 #include "oxidation2dloader.h"
 #include "photoresistetcherloader.h"
 #include "probabilisticsandautomatonloader.h"
 #include "sandautomatonloader.h"
+#include "simpleatomisticsimulatorloader.h"
 #include "tntloader2d.h"
 #include "simplediffusionanalyzerloader.h"
 #include "simplediffusionloader.h"
+#include "siwetetchloader.h"
 #include "vtsoxidationloader.h"
 #include "../Automata/FilmDeposition/heightcountingfilmdeposition2d.h"
 #include "../Automata/Interpolation/annealingrulemooreneighborhood.h"
@@ -45,15 +52,15 @@ const CatalogueEntry entries[] = {
     {"1D Diffusion Analysis", buildWith<SimpleDiffusionAnalyzerLoader>},
     {"FHP", buildWith<FhpLoader>},
     {"FHP Deposition", buildWith<FhpDepositionLoader>},
-    {"Si Etch", nullptr},
+    {"Si Etch", buildWith<DeterministicEtchAutomatonLoader>},
     {"2D Film Deposition", buildWith<SimpleFilmDeposition2DLoader>},
     {"3D Film Deposition", buildVariant<SimpleFilmDeposition3DLoader, 1>},
-    {"Octree", nullptr},
-    {"Atomistic Simulator", nullptr},
-    {"Isotropic Atomistic Simulator", nullptr},
-    {"Simple Atomistic Simulator", nullptr},
-    {"DRIE Atomistic Simulator", nullptr},
-    {"Multi-Automata Etcher", nullptr},
+    {"Octree", buildWith<SiWetEtchLoader>},
+    {"Atomistic Simulator", buildWith<AtomisticSimulatorLoader>},
+    {"Isotropic Atomistic Simulator", buildWith<IsotropicAtomisticSimulatorLoader>},
+    {"Simple Atomistic Simulator", buildWith<SimpleAtomisticSimulatorLoader>},
+    {"DRIE Atomistic Simulator", buildWith<DrieAtomisticSimulatorLoader>},
+    {"Multi-Automata Etcher", buildWith<MultiAutomataEtcherLoader>},
     {"CVD Binary 2D Automaton", buildWith<CvdLoader>},
     {"Isotropic GA", buildWith<BinaryIsotropicFilmDepositionLoader>},
     {"Photolithographic Simulator", buildWith<PhotoresistEtcherLoader>},
