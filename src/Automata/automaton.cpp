@@ -19,4 +19,10 @@ long long Automaton::getSiteCount() const
     return 0;
 }
 
+bool Automaton::getAtomCounts(AtomCounts& counts) const
+{
+    (void)counts;
+    return false;
+}
+
 } // namespace Automata

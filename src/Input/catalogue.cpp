@@ -3,23 +3,36 @@
 #include <iterator>
 
 #include "aletchingloader.h"
+#include "atomisticsimulatorloader.h"
 #include "binaryisotropicfilmdepositionloader.h"
+#include "continuousfilmdeposition2dloader.h"
+#include "continuousfilmdepositionvts2dloader.h"
 #include "cvdloader.h"
 #include "simplefilmdeposition2dloader.h"
 #include "simplefilmdeposition3dloader.h"
+#include "simplefilmetchdeposimulatorloader.h"
 #include "dealgroveoxidation2dloader.h"
+#include "deterministicetchautomatonloader.h"
 #include "distancecountingfilmdeposition2dloader.h"
 #include "distancecountingfilmdeposition3dloader.h"
+#include "drieatomisticsimulatorloader.h"
 #include "fhpdepositionloader.h"
 #include "fhploader.h"
 #include "Interaction/interaction.h"
+#include "huygensdepositionautomatonloader.h"
 #include "interpolationloader.h"
+#include "isotropicatomisticsimulatorloader.h"
+#include "isotropicfilmdepositionloader.h"
+#include "isotropicfilmetchdepoloader.h"
 #include "loader2d.h"
+#include "mixedautomatamanagerloader.h"
+#include "multiautomataetcherloader.h"
 #include "multifhpautomatonloader.h"
 #include "oxidation2dloader.h"
 #include "photoresistetcherloader.h"
 #include "probabilisticsandautomatonloader.h"
 #include "sandautomatonloader.h"
+#include "simpleatomisticsimulatorloader.h"
 #include "tntloader2d.h"
 #include "tietchingandoxidationloader.h"
 #include "tntanodizationloader2d.h"
@@ -27,6 +40,7 @@
 #include "tntexperimentalloader.h"
 #include "simplediffusionanalyzerloader.h"
 #include "simplediffusionloader.h"
+#include "siwetetchloader.h"
 #include "vtsoxidationloader.h"
 #include "../Automata/FilmDeposition/heightcountingfilmdeposition2d.h"
 #include "../Automata/Interpolation/annealingrulemooreneighborhood.h"
@@ -42,15 +56,15 @@ const CatalogueEntry entries[] = {
     {"1D Diffusion Analysis", buildWith<SimpleDiffusionAnalyzerLoader>},
     {"FHP", buildWith<FhpLoader>},
     {"FHP Deposition", buildWith<FhpDepositionLoader>},
-    {"Si Etch", nullptr},
+    {"Si Etch", buildWith<DeterministicEtchAutomatonLoader>},
     {"2D Film Deposition", buildWith<SimpleFilmDeposition2DLoader>},
     {"3D Film Deposition", buildVariant<SimpleFilmDeposition3DLoader, 1>},
-    {"Octree", nullptr},
-    {"Atomistic Simulator", nullptr},
-    {"Isotropic Atomistic Simulator", nullptr},
-    {"Simple Atomistic Simulator", nullptr},
-    {"DRIE Atomistic Simulator", nullptr},
-    {"Multi-Automata Etcher", nullptr},
+    {"Octree", buildWith<SiWetEtchLoader>},
+    {"Atomistic Simulator", buildWith<AtomisticSimulatorLoader>},
+    {"Isotropic Atomistic Simulator", buildWith<IsotropicAtomisticSimulatorLoader>},
+    {"Simple Atomistic Simulator", buildWith<SimpleAtomisticSimulatorLoader>},
+    {"DRIE Atomistic Simulator", buildWith<DrieAtomisticSimulatorLoader>},
+    {"Multi-Automata Etcher", buildWith<MultiAutomataEtcherLoader>},
     {"CVD Binary 2D Automaton", buildWith<CvdLoader>},
     {"Isotropic GA", buildWith<BinaryIsotropicFilmDepositionLoader>},
     {"Photolithographic Simulator", buildWith<PhotoresistEtcherLoader>},
@@ -58,13 +72,13 @@ const CatalogueEntry entries[] = {
     {"2D Oxidation", buildWith<Oxidation2DLoader>},
     {"2D Oxidation (Deal-Grove)", buildWith<DealGroveOxidation2DLoader>},
     {"2D Variable Step Oxidation", buildWith<VtsOxidationLoader>},
-    {"2D Continuos Film Deposition (FTS)", nullptr},
-    {"2D Continuos Film Deposition (VTS)", nullptr},
-    {"Isotropic Film Deposition (Envelope)", nullptr},
-    {"Huygen's Source Film Deposition (Envelope)", nullptr},
-    {"Simple 3D Film Etch/Deposition", nullptr},
-    {"Isotropic (Envelope) 3D Film Etch/Deposition", nullptr},
-    {"Microfabrication automata", nullptr},
+    {"2D Continuos Film Deposition (FTS)", buildWith<ContinuousFilmDeposition2DLoader>},
+    {"2D Continuos Film Deposition (VTS)", buildWith<ContinuousFilmDepositionVts2DLoader>},
+    {"Isotropic Film Deposition (Envelope)", buildWith<IsotropicFilmDepositionLoader>},
+    {"Huygen's Source Film Deposition (Envelope)", buildVariant<HuygensDepositionAutomatonLoader, 0>},
+    {"Simple 3D Film Etch/Deposition", buildWith<SimpleFilmEtchDepoSimulatorLoader>},
+    {"Isotropic (Envelope) 3D Film Etch/Deposition", buildWith<IsotropicFilmEtchDepoLoader>},
+    {"Microfabrication automata", buildWith<MixedAutomataManagerLoader>},
     {"Annealing Rule", [](QWidget* parent) -> Automata::Automaton* {
          return Loader2D<bool, Automata::Interpolation::AnnealingRuleMooreNeighborhood>(parent, true).load();
      }},
@@ -81,9 +95,9 @@ const CatalogueEntry entries[] = {
     {"3D Film Distance Deposition", buildWith<DistanceCountingFilmDeposition3DLoader>},
     {"Variable Rectangular Neighborhood Interpolation",
      [](QWidget* parent) { return InterpolationLoader(parent, 1).loadTwoDimensional(); }},
-    {"Anisotropic Huygens Deposition", nullptr},
-    {"Anisotropic Huygens Deposition 2", nullptr},
-    {"Anisotropic Huygens Deposition 3D", nullptr},
+    {"Anisotropic Huygens Deposition", buildVariant<HuygensDepositionAutomatonLoader, 1>},
+    {"Anisotropic Huygens Deposition 2", buildVariant<HuygensDepositionAutomatonLoader, 2>},
+    {"Anisotropic Huygens Deposition 3D", buildVariant<SimpleFilmDeposition3DLoader, 2>},
     {"Al Etching", buildWith<AlEtchingLoader>},
     {"Ti Nanotubes", buildWith<TNTLoader2D>},
     {"Diffusion", buildWith<TNTExperimentalLoader>},

@@ -1,6 +1,8 @@
 #include "simplefilmdeposition3dloader.h"
 
+#include "../Automata/FilmDeposition/anisotropicdirectionalhuygensdeposition3d.h"
 #include "../Automata/FilmDeposition/simplefilmdeposition3d.h"
+#include "../Ui/huygensdepositionoptionsdialog.h"
 #include "../Ui/simplefilmdeposition3doptionsform.h"
 #include "Interaction/interaction.h"
 #include "Persistence/imagefiles.h"
@@ -35,7 +37,19 @@ Persistence::Grid<FilmCell> SimpleFilmDeposition3DLoader::volumeFrom(const QImag
 
 Automata::Automaton* SimpleFilmDeposition3DLoader::load()
 {
-    if (cells.isEmpty() || mode != 1)
+    if (cells.isEmpty())
+        return nullptr;
+    if (mode == 2) {
+        Ui::HuygensDepositionOptionsDialog dialog(parent);
+        if (Interaction::interaction().exec(&dialog) != QDialog::Accepted) {
+            cells = Persistence::Grid<FilmCell>();
+            return nullptr;
+        }
+        return new AnisotropicDirectionalHuygensDeposition3D(cells.width(), cells.height(),
+                                                             cells.depth(), cells.data(),
+                                                             dialog.parameters());
+    }
+    if (mode != 1)
         return nullptr;
     auto* model = new SimpleFilmDeposition3D(cells.width(), cells.height(), cells.depth(),
                                              cells.data());

@@ -13,7 +13,8 @@ namespace Input {
 // Builds a film volume from a height map: the red value of pixel (x, y) is
 // the height of a substrate column, and the volume is twice as deep as the
 // tallest column (at least 2). Mode 1 builds the simple 3D deposition model
-// and opens its "Generate Surface" form.
+// and opens its "Generate Surface" form; mode 2 asks for the Huygens options
+// and builds the directional Huygens deposition on the volume.
 class SimpleFilmDeposition3DLoader : public Loader<Automata::FilmDeposition::FilmCell> {
 public:
     SimpleFilmDeposition3DLoader(QWidget* parent, int mode);

@@ -377,6 +377,18 @@ void BatchRun::printBench() const
                      .arg(QString::number(stepsPerSecond, 'g', 6))
                      .arg(sites)
                      .arg(QString::number(mlups, 'g', 6)));
+    Automata::AtomCounts atoms;
+    if (!model->getAtomCounts(atoms))
+        return;
+    const auto perSecond = [seconds](long long count) {
+        return QString::number(seconds > 0.0 ? static_cast<double>(count) / seconds : 0.0, 'g', 6);
+    };
+    Console::out(QStringLiteral("atoms: examined=%1 removed=%2 remaining=%3 examined_per_second=%4 "
+                                "removed_per_second=%5")
+                     .arg(atoms.examined)
+                     .arg(atoms.removed)
+                     .arg(atoms.remaining)
+                     .arg(perSecond(atoms.examined), perSecond(atoms.removed)));
 }
 
 } // namespace Batch

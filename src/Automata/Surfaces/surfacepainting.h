@@ -26,9 +26,10 @@ public:
         glEnable(GL_COLOR_MATERIAL);
     }
 
-    static void draw(const CellSurface& surface, const float* color)
+    // Opaque unless blending is on and alpha is below 1.
+    static void draw(const CellSurface& surface, const float* color, float alpha = 1.0f)
     {
-        glColor3fv(color);
+        glColor4f(color[0], color[1], color[2], alpha);
         glBegin(GL_TRIANGLES);
         for (const SurfaceTriangle& triangle : surface.getTriangles()) {
             for (const SurfaceTriangle::Vertex& vertex : triangle.vertices) {
