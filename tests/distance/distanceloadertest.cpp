@@ -10,6 +10,8 @@
 #include "Automata/FilmDeposition/distancecountingfilmdeposition3d.h"
 #include "Automata/FilmDeposition/heightcountingfilmdeposition2d.h"
 #include "Input/catalogue.h"
+#include "Input/distancecountingfilmdeposition2dloader.h"
+#include "Input/distancecountingfilmdeposition3dloader.h"
 #include "testsupport.h"
 
 using namespace Automata::FilmDeposition;
@@ -24,6 +26,8 @@ const int distance3DEntry = 35;
 
 TEST(DistanceCountingLoaders, TwoDimensionalLoaderRemembersItsFileAndReadsRedAsSourceInPlainOrder)
 {
+    // The remembered file outlives a model: start from the first run's folder.
+    Input::DistanceCountingFilmDeposition2DLoader::rememberedPath() = QDir::homePath();
     QTemporaryDir dir;
     const QString picture = TestSupport::writePicture(dir, {"r..", "..x"},
         {{'r', qRgb(255, 0, 0)}, {'x', qRgb(254, 0, 0)}, {'.', qRgb(255, 255, 255)}});
@@ -52,6 +56,7 @@ TEST(DistanceCountingLoaders, TwoDimensionalLoaderRemembersItsFileAndReadsRedAsS
 
 TEST(DistanceCountingLoaders, HeightMapIsCutAtDepthHundredAndTheFormStartsAtTheModelsThickness)
 {
+    Input::DistanceCountingFilmDeposition3DLoader::rememberedPath() = QDir::homePath();
     QTemporaryDir dir;
     const QString map = TestSupport::writePicture(dir, {"ab"}, {{'a', qRgb(3, 9, 9)}, {'b', qRgb(150, 0, 0)}});
     TestSupport::ScriptedScope scope;
