@@ -50,10 +50,12 @@ TEST(ContinuousFilmDeposition, VariableStepCompletesTheNextCellsAndCornersDoNotS
         for (int y = 0; y < 5; ++y) {
             const FilmCell& cell = model.getCells()[model.index(x, y)];
             const int distance = std::abs(x - 2) + std::abs(y - 2);
-            if (distance == 1)
+            if (distance == 1) {
                 EXPECT_EQ(Film, cell.type) << x << "," << y;
-            if (distance == 2 && x != 2 && y != 2)
+            }
+            if (distance == 2 && x != 2 && y != 2) {
                 EXPECT_FLOAT_EQ(0.18f, cell.value) << x << "," << y;
+            }
         }
 
     // Without any solid cell nothing can complete: the step lasts no time and

@@ -50,8 +50,9 @@ TEST(EmpiricNanotubes, PoresAreSeededEveryPitchAlongTheOxideDownToTheBottom)
         EXPECT_EQ(m.at(x, 2).phase, pore ? Electrolyte : TiOxide) << x;
         for (int y = 0; y < 3; ++y) {
             EXPECT_EQ(m.at(x, y).source != 0, pore) << x << "," << y;
-            if (pore) // m = 0: every seed vector is (0, 0)
+            if (pore) { // m = 0: every seed vector is (0, 0)
                 EXPECT_EQ(m.at(x, y).distance[0], 0.0f);
+            }
         }
     }
     // Electrolyte from the image is a source and never changes.

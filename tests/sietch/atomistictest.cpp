@@ -245,8 +245,9 @@ TEST(AtomisticSimulator, SphereMaskRemovalAndANewMaskOfAnotherSize)
         for (const Atom& atom : cell.atoms) {
             const float r2 = (atom.x - centre) * (atom.x - centre) + (atom.y - centre) * (atom.y - centre)
                              + (atom.z - centre) * (atom.z - centre);
-            if (std::abs(r2 - radius * radius) > 0.001f)
+            if (std::abs(r2 - radius * radius) > 0.001f) {
                 EXPECT_EQ(r2 > radius * radius, atom.removed);
+            }
         }
 
     AtomisticSimulator covered(8, 8, 8, a, mask(8, 8, [](int, int) { return true; }));
