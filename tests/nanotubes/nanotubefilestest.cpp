@@ -62,6 +62,8 @@ TEST(NanotubeFiles, TablesAreReadWholeOrRefusedAtTheirFirstBadLine)
             {"Boundary Conditions;1;2;0;0;", "Boundary Conditions;1;2;0;", 7},
             {"Atomic concentration;2000;", "Atomic concentration;2e9;", layout.fluorine ? 11 : 10},
             {"Steps simulated;4;", "Steps;4;", steps},
+            // A continued run must still be able to count its steps.
+            {"Steps simulated;4;", "Steps simulated;2147483647;", steps},
             {"0;0;\n1;2;\n\n", "0;0;\n1;4;\n\n", phases + 1},
             {"0;0;\n1;2;\n\n", "0;0;\n1;2;\n", phases + 2},
             {"\n5;0;\n", "\n5;0;0;\n", phases + 3},

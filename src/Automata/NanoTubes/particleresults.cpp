@@ -89,7 +89,8 @@ bool fits(ParticleResults::Kind kind, double v)
     case ParticleResults::Kind::Side:
         return v == 0.0 || v == 1.0 || v == 2.0;
     case ParticleResults::Kind::Steps:
-        return v >= 0.0 && v <= 2147483647.0 && v == std::floor(v);
+        // Up to a billion, so that a continued run still has over a billion steps to count.
+        return v >= 0.0 && v <= 1e9 && v == std::floor(v);
     case ParticleResults::Kind::Real:
         return true;
     }
